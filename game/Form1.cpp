@@ -1,0 +1,21 @@
+// The window object's construction, its menu model and its sound calls.
+
+#include "game/Form1.h"
+
+#include <filesystem>
+
+Form1::Form1(Platform& platform) : module1(platform), platform(platform) {
+    for (bool& enabled : menuEnabled) enabled = true;
+    std::error_code error;
+    filePanel.startIn(std::filesystem::current_path(error).string());
+}
+
+void Form1::setChecked(int item, bool checked) {
+    if (menuChecked[item] == checked) return;
+    menuChecked[item] = checked;
+    platform.menuChanged(item);
+}
+
+void Form1::playSound(const SoundBuffer& sound) { platform.dsPlay(sound.handle, sound.file); }
+void Form1::loopSound(const SoundBuffer& sound) { platform.dsPlayLooping(sound.handle, sound.file); }
+void Form1::stopSound(const SoundBuffer& sound) { platform.dsStop(sound.handle, sound.file); }

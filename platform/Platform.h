@@ -1,0 +1,66 @@
+#pragma once
+// The one seam between the game and the outside world. The game (Form1) paints,
+// asks questions and plays sounds only through this interface, so the same game
+// runs in the Qt window, in the headless scenario runner and in tests.
+// All positions are in twips (15 twips are one pixel at 100 %).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sound/mirelo_sound.h"
+
+enum class BoxButtons { Ok, YesNo };
+enum class BoxAnswer { Ok, Yes, No };
+enum class BoxIcon { None, Exclamation };
+
+// Ending the program unwinds out of the handler that asked for it; the host
+// that delivered the event catches this and closes down.
+struct ProgramEnd {};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Window surface. Everything painted stays until painted over.
+    virtual void drawPicture(int code, double x, double y) = 0;
+    virtual void drawRect(int color, double x1, double y1, double x2, double y2) = 0;
+    virtual void drawText(const std::string& text, double x, double y, int size, bool bold, int color) = 0;
+    virtual void setBackgroundColor(int color) = 0;
+    // Shows what has been painted so far (the computer's search does not yield).
+    virtual void refresh() = 0;
+    // True when a picture exists for this code (pieces, empty square, tiles, title).
+    static bool hasPicture(int code);
+
+    virtual BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
+                                 BoxIcon icon = BoxIcon::None) = 0;
+
+    // A menu item's check mark or enabled state changed in the game's menu model.
+    virtual void menuChanged(int item) = 0;
+    // The file panel's visibility, texts or lists changed in the game's panel model.
+    virtual void panelChanged() = 0;
+
+    // Clock timer of 50 ms and the system clock in seconds since midnight.
+    virtual void setTimerEnabled(bool enabled) = 0;
+    virtual double clockSeconds() = 0;
+
+    // Window placement in twips; a maximised window reports its top edge at -60.
+    virtual double windowTop() = 0;
+    virtual void placeWindow(double left, double top, double width, double height) = 0;
+    virtual void* windowHandle() { return nullptr; }
+
+    // The sound library. Implementations may observe the calls (the file name
+    // tells which of the game's sounds is meant) but pass them on unchanged.
+    virtual DSHANDLE dsInitialize(void* window) { return ::dsInitialize(window); }
+    virtual void dsTerminate(DSHANDLE device) { ::dsTerminate(device); }
+    virtual DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, size_t size, int flags) {
+        return ::dsCreateDSB(device, wav, size, flags);
+    }
+    virtual void dsFree(DSHANDLE buffer) { ::dsFree(buffer); }
+    virtual void dsPlay(DSHANDLE buffer, const char* /*file*/) { ::dsPlay(buffer); }
+    virtual void dsPlayLooping(DSHANDLE buffer, const char* /*file*/) { ::dsPlayLooping(buffer); }
+    virtual void dsStop(DSHANDLE buffer, const char* /*file*/) { ::dsStop(buffer); }
+
+    // Ends the program at once: never returns (throws ProgramEnd).
+    [[noreturn]] virtual void endProgram() = 0;
+};

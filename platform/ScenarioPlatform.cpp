@@ -1,0 +1,104 @@
+#include "platform/ScenarioPlatform.h"
+
+#include <cmath>
+
+namespace {
+
+// Twips in trace lines: whole numbers, halves away from zero.
+long long twips(double v) { return std::llround(v); }
+
+}  // namespace
+
+ScenarioPlatform::ScenarioPlatform(std::ostream& out, Platform* window) : out(out), window(window) {}
+
+std::string ScenarioPlatform::quoted(const std::string& text) {
+    std::string q = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '\r': q += "\\r"; break;
+        case '\n': q += "\\n"; break;
+        case '\\': q += "\\\\"; break;
+        case '"': q += "\\\""; break;
+        default: q += c;
+        }
+    }
+    return q + "\"";
+}
+
+void ScenarioPlatform::drawPicture(int code, double x, double y) {
+    if (traceDraw) out << "draw picture " << code << ' ' << twips(x) << ' ' << twips(y) << '\n';
+    if (window) window->drawPicture(code, x, y);
+}
+
+void ScenarioPlatform::drawRect(int color, double x1, double y1, double x2, double y2) {
+    if (traceDraw)
+        out << "draw rect " << color << ' ' << twips(x1) << ' ' << twips(y1) << ' ' << twips(x2) << ' '
+            << twips(y2) << '\n';
+    if (window) window->drawRect(color, x1, y1, x2, y2);
+}
+
+void ScenarioPlatform::drawText(const std::string& text, double x, double y, int size, bool bold, int color) {
+    if (traceDraw)
+        out << "draw text " << quoted(text) << ' ' << twips(x) << ' ' << twips(y) << ' ' << size << ' ' << color
+            << '\n';
+    if (window) window->drawText(text, x, y, size, bold, color);
+}
+
+void ScenarioPlatform::setBackgroundColor(int color) {
+    if (window) window->setBackgroundColor(color);
+}
+
+void ScenarioPlatform::refresh() {
+    if (window) window->refresh();
+}
+
+BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
+                                       BoxIcon) {
+    BoxAnswer queued = buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
+    if (!answers.empty()) {
+        queued = answers.front();
+        answers.pop_front();
+    }
+    BoxAnswer answer = BoxAnswer::Ok;
+    if (buttons == BoxButtons::YesNo) answer = queued == BoxAnswer::No ? BoxAnswer::No : BoxAnswer::Yes;
+    out << "msgbox " << quoted(title) << ' ' << quoted(text) << ' '
+        << (buttons == BoxButtons::Ok ? "OK" : "YESNO") << " -> "
+        << (answer == BoxAnswer::Ok ? "OK" : answer == BoxAnswer::Yes ? "YES" : "NO") << '\n';
+    return answer;
+}
+
+void ScenarioPlatform::menuChanged(int item) {
+    if (window) window->menuChanged(item);
+}
+
+void ScenarioPlatform::panelChanged() {
+    if (window) window->panelChanged();
+}
+
+double ScenarioPlatform::windowTop() { return window ? window->windowTop() : 0; }
+
+void ScenarioPlatform::placeWindow(double left, double top, double width, double height) {
+    if (window) window->placeWindow(left, top, width, height);
+}
+
+void* ScenarioPlatform::windowHandle() { return window ? window->windowHandle() : nullptr; }
+
+void ScenarioPlatform::dsPlay(DSHANDLE buffer, const char* file) {
+    out << "sound play " << file << '\n';
+    Platform::dsPlay(buffer, file);
+}
+
+void ScenarioPlatform::dsPlayLooping(DSHANDLE buffer, const char* file) {
+    out << "sound loop " << file << '\n';
+    Platform::dsPlayLooping(buffer, file);
+}
+
+void ScenarioPlatform::dsStop(DSHANDLE buffer, const char* file) {
+    out << "sound stop " << file << '\n';
+    Platform::dsStop(buffer, file);
+}
+
+void ScenarioPlatform::endProgram() {
+    out << "exit\n";
+    throw ProgramEnd{};
+}

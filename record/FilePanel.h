@@ -1,0 +1,35 @@
+#pragma once
+// The file panel drawn inside the window for reading and writing game records:
+// a drive list, a folder list, a list of record files and four text boxes with
+// a RETURN button. This is the panel's model; the window shows it as widgets
+// and the scenario runner drives it by control name.
+
+#include <string>
+#include <vector>
+
+struct FilePanel {
+    static constexpr const char* FILE_PATTERN = "*.棋譜";
+    static constexpr const char* FILE_EXTENSION = ".棋譜";
+
+    bool drive1Visible = false;
+    bool dir1Visible = false;
+    bool file1Visible = false;
+    bool textVisible = false;  // Text1..Text4, Label1(0..3) and Command1 together
+
+    std::string text[5];  // Text1..Text4 at 1..4; 0 unused
+
+    std::string drive;     // Drive1: the chosen mounted file system
+    std::string dirPath;   // Dir1: the folder shown
+    std::string filePath;  // File1: the folder whose record files are listed
+
+    // Mounted file systems, root first.
+    static std::vector<std::string> drives();
+    // The mounted file system a folder lies on.
+    static std::string driveOf(const std::string& path);
+    // Points the lists at a folder and its drive.
+    void startIn(const std::string& folder);
+    // Sub-folders of dirPath, sorted.
+    std::vector<std::string> folders() const;
+    // Record files of filePath matching the pattern, sorted.
+    std::vector<std::string> files() const;
+};

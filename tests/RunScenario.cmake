@@ -1,0 +1,26 @@
+# Runs one scenario with mirelo-cli in an empty folder and compares its output
+# with the expected trace beside it (NAME.out). Files named NAME.files/* are
+# copied into the folder first, for scenarios that read record or settings files.
+get_filename_component(dir ${SCENARIO} DIRECTORY)
+get_filename_component(name ${SCENARIO} NAME_WE)
+file(REMOVE_RECURSE ${WORKDIR})
+file(MAKE_DIRECTORY ${WORKDIR})
+if(EXISTS ${dir}/${name}.files)
+  file(COPY ${dir}/${name}.files/ DESTINATION ${WORKDIR})
+endif()
+execute_process(COMMAND ${CLI} ${SCENARIO} WORKING_DIRECTORY ${WORKDIR}
+  OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ ${dir}/${name}.out expected)
+if(EXISTS ${dir}/${name}.status)
+  file(STRINGS ${dir}/${name}.status expected_status)
+else()
+  set(expected_status 0)
+endif()
+if(NOT status STREQUAL expected_status)
+  message(FATAL_ERROR "${name}: exit status ${status}, expected ${expected_status}\n${errors}")
+endif()
+if(NOT actual STREQUAL expected)
+  file(WRITE ${WORKDIR}/actual.out "${actual}")
+  execute_process(COMMAND diff -u ${dir}/${name}.out ${WORKDIR}/actual.out OUTPUT_VARIABLE difference)
+  message(FATAL_ERROR "${name}: trace differs from ${name}.out\n${difference}")
+endif()

@@ -1,0 +1,16 @@
+#include "tests/support/TestForm.h"
+
+#include <stdexcept>
+
+void TestForm::position(const std::string& text) {
+    std::string error;
+    const auto p = sfen::parse(text, error);
+    if (!p) throw std::invalid_argument("bad position '" + text + "': " + error);
+    sfen::apply(*p, form);
+}
+
+std::string TestForm::takeTrace() {
+    std::string text = trace.str();
+    trace.str("");
+    return text;
+}

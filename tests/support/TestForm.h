@@ -1,0 +1,21 @@
+#pragma once
+// A game on the headless platform for unit tests: the trace goes to a string
+// so a test can read what was painted, asked or played.
+
+#include <sstream>
+#include <string>
+
+#include "game/Form1.h"
+#include "platform/ScenarioPlatform.h"
+#include "platform/Sfen.h"
+
+struct TestForm {
+    std::ostringstream trace;
+    ScenarioPlatform platform{trace, nullptr};
+    Form1 form{platform};
+
+    // Puts a position on the board and in the hands (as the scenario command does).
+    void position(const std::string& text);
+    // The trace written since the last call.
+    std::string takeTrace();
+};

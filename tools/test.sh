@@ -1,0 +1,14 @@
+#!/bin/sh
+# Sets everything up and runs every test headless: the unit and scenario tests,
+# the real-window tests on Qt's offscreen platform, and the file-reader fuzz
+# and soak tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -eu
+cd "$(dirname "$0")/.."
+./tools/setup.sh
+
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMIRELO_SANITIZE=ON -DMIRELO_WINDOW=OFF -DMIRELO_BENCH=OFF
+cmake --build build-sanitize -j"$(nproc)"
+ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
