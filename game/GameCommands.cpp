@@ -1,0 +1,245 @@
+// The game commands of the 対局 menu and the handicap ladder: starting a game
+// for two people or against the computer, the computer's level, the handicap
+// steps, the end-of-game dialog and the ways to leave the program.
+
+#include "game/Form1.h"
+
+namespace {
+
+// The piece each handicap level takes off (cumulative from level 0 towards it).
+struct HandicapPiece {
+    int code, x, y;
+};
+
+HandicapPiece handicapPiece(int level) {
+    static constexpr HandicapPiece LOWER[11] = {
+        {0, 0, 0},          {-800, 2, 8}, {-900, 8, 8}, {-20, 1, 9}, {-20, 9, 9}, {-30, 2, 9},
+        {-30, 8, 9},        {-100, 3, 9}, {-100, 7, 9}, {-110, 4, 9}, {-110, 6, 9},
+    };
+    static constexpr HandicapPiece UPPER[11] = {
+        {0, 0, 0},        {800, 8, 2}, {900, 2, 2}, {20, 9, 1}, {20, 1, 1}, {30, 8, 1},
+        {30, 2, 1},       {100, 7, 1}, {100, 3, 1}, {110, 6, 1}, {110, 4, 1},
+    };
+    return level < 0 ? LOWER[-level] : UPPER[level];
+}
+
+constexpr int HANDICAP_MAX = 10;
+constexpr int ESC_KEY = 27;
+
+}  // namespace
+
+void Form1::TAIKYOKU_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Form1::STOP_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Form1::START_Click() {
+    描画_棋譜読込み部分消去();
+    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    描画_将棋盤桝();
+    moveStartTime = platform.clockSeconds();
+    if (isChecked(Menu::KEIKA)) setTimer1(true);
+    gameMode = MODE_HUMAN;
+    if (turn == NO_GAME || moveNumber == 0) {
+        lowerSide = SENTE;
+        upperSide = GOTE;
+        turn = SENTE;
+    }
+    platform.messageBox(" ", turn == SENTE ? "先手の番です" : "後手の番です", BoxButtons::Ok);
+    resumePending = OFF;
+}
+
+void Form1::SENTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(comLevel);
+    描画_将棋盤桝();
+    clickState = 0;
+    gameMode = MODE_COM;
+    kifuMode = OFF;
+    recordLength = moveNumber;
+    moveStartTime = platform.clockSeconds();
+    setTimer1(true);
+    const char* title = " ";
+    if (turn == NO_GAME || moveNumber == 0) {
+        lowerSide = SENTE;
+        upperSide = GOTE;
+        turn = SENTE;
+    } else if (turn == upperSide) {
+        com_ban();
+        return;
+    } else if (turn == lowerSide) {
+        lowerSide = SENTE;
+        upperSide = GOTE;
+        turn = SENTE;
+        title = "対局";
+    } else {
+        return;
+    }
+    platform.messageBox(title, "MANの番です", BoxButtons::Ok);
+    resumePending = OFF;
+}
+
+void Form1::GOTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(comLevel);
+    描画_将棋盤桝();
+    setTimer1(true);
+    clickState = 0;
+    gameMode = MODE_COM;
+    kifuMode = OFF;
+    recordLength = moveNumber;
+    if (turn == NO_GAME || moveNumber == 0) {
+        lowerSide = GOTE;
+        upperSide = SENTE;
+        turn = SENTE;
+        com_ban();
+    } else if (turn == lowerSide) {
+        platform.messageBox("対局", "MANの番です", BoxButtons::Ok);
+        resumePending = OFF;
+    } else if (turn == upperSide) {
+        com_ban();
+    }
+}
+
+void Form1::LEVEL1_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    レベル_設定(1);
+}
+
+void Form1::LEVEL2_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    レベル_設定(2);
+}
+
+void Form1::LEVEL3_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    レベル_設定(3);
+}
+
+void Form1::レベル_設定(int IN_LEVEL) {
+    setChecked(Menu::LEVEL1, false);
+    setChecked(Menu::LEVEL2, false);
+    setChecked(Menu::LEVEL3, false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+        setChecked(Menu::LEVEL1 + IN_LEVEL - 1, true);
+        comLevel = IN_LEVEL;
+    }
+    if (gameMode == MODE_COM) 描画_レベル(comLevel);
+}
+
+// One step of the handicap ladder: +1 for △, -1 for ▽. Only one square changes.
+static void stepHandicap(Form1& f, int step) {
+    f.描画_可視(false, false, false);
+    f.描画_棋譜_IO(1);
+    const int refusal = f.kifuMode == Form1::ON ? 1 : f.recordIndex > 0 ? 2 : f.reversed == Form1::ON ? 3 : 0;
+    if (refusal != 0) {
+        f.playSound(f.sndRefuse);
+        f.描画_メッセージ(refusal);
+        return;
+    }
+    f.recordLength = 0;
+    const int from = f.handicapLevel;
+    const int to = from + step;
+    if (to >= -HANDICAP_MAX && to <= HANDICAP_MAX) {
+        f.handicapLevel = to;
+        f.描画_ハンデレベル(to);
+        // Moving towards 0 puts back the piece of the level just left; moving
+        // away from 0 takes off the piece of the new level.
+        const bool putBack = (step > 0 && to <= 0) || (step < 0 && to >= 0);
+        const HandicapPiece p = handicapPiece(putBack ? from : to);
+        const int code = putBack ? p.code : Form1::EMPTY;
+        f.board[p.x][p.y] = code;
+        f.描画_絵(code, p.x, p.y);
+        f.描画_桝輪郭(f.lineColor, p.x, p.y);
+        f.playSound(f.sndPiece);
+    }
+    f.handicapSet = Form1::ON;
+}
+
+void Form1::LBEL_UP_Click() { stepHandicap(*this, +1); }
+
+void Form1::LEBEL_DOWN_Click() { stepHandicap(*this, -1); }
+
+void Form1::描画_メッセージ(int IN_メッセージ番号) {
+    std::string text;
+    switch (IN_メッセージ番号) {
+    case 1: text = "棋譜ﾓｰﾄﾞではできません"; break;
+    case 2: text = "対局途中ではできません"; break;
+    case 3: text = "反転後ではできません"; break;
+    default: break;
+    }
+    platform.messageBox("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", text + "\r\r" + "局面→最初にして下さい", BoxButtons::Ok);
+}
+
+void Form1::終了(const std::string& 勝手) {
+    platform.messageBox("終了", 勝手 + "の勝ちです", BoxButtons::Ok);
+    if (platform.messageBox("再ゲーム", "続けますか？", BoxButtons::YesNo) == BoxAnswer::Yes) {
+        初期設定();
+    } else {
+        終了処理();
+        platform.endProgram();
+    }
+}
+
+void Form1::終了処理() {
+    platform.dsFree(sndOther.handle);
+    platform.dsFree(sndRefuse.handle);
+    platform.dsFree(sndPiece.handle);
+    platform.dsFree(sndMusic.handle);
+    sndOther.handle = sndRefuse.handle = sndPiece.handle = sndMusic.handle = 0;
+    module1.TermSound();
+}
+
+void Form1::OWARI_Click() {
+    終了処理();
+    platform.endProgram();
+}
+
+void Form1::Form_Unload() {
+    終了処理();
+    platform.endProgram();
+}
+
+void Form1::Form_KeyPress(int KeyAscii) {
+    if (KeyAscii != ESC_KEY) return;
+    終了処理();
+    platform.endProgram();
+}
+
+void Form1::menuClick(int item) {
+    switch (item) {
+    case Menu::TAIKYOKU: TAIKYOKU_Click(); break;
+    case Menu::START: START_Click(); break;
+    case Menu::SENTE_ITEM: SENTE_Click(); break;
+    case Menu::GOTE_ITEM: GOTE_Click(); break;
+    case Menu::LEVEL1: LEVEL1_Click(); break;
+    case Menu::LEVEL2: LEVEL2_Click(); break;
+    case Menu::LEVEL3: LEVEL3_Click(); break;
+    case Menu::OWARI: OWARI_Click(); break;
+    case Menu::STOP: STOP_Click(); break;
+    case Menu::CANCEL: CANCEL_Click(); break;
+    case Menu::REVERSE: REVERSE_Click(); break;
+    case Menu::REPLAY: REPLAY_Click(); break;
+    case Menu::AFTER: AFTER_Click(); break;
+    case Menu::LBEL_UP: LBEL_UP_Click(); break;
+    case Menu::LEBEL_DOWN: LEBEL_DOWN_Click(); break;
+    case Menu::KIFU_READ: KIFU_READ_Click(); break;
+    case Menu::KIFU_WRITE: KIFU_WRITE_Click(); break;
+    case Menu::OPTION: OPTION_Click(); break;
+    case Menu::MIDORI: MIDORI_Click(); break;
+    case Menu::TATAMI: TATAMI_Click(); break;
+    case Menu::TAKE: TAKE_Click(); break;
+    case Menu::UCHU: UCHU_Click(); break;
+    case Menu::RENGA: RENGA_Click(); break;
+    case Menu::SIDOU: SIDOU_Click(); break;
+    case Menu::KEIKA: KEIKA_Click(); break;
+    case Menu::BGM: BGM_Click(); break;
+    case Menu::VER: VER_Click(); break;
+    default: break;  // items that only open their sub-menu
+    }
+}

@@ -1,0 +1,31 @@
+// The in-memory move record: every move with both sides' clocks before and
+// after it, for stepping through a game and for saving it.
+
+#include "game/Form1.h"
+
+void Form1::手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M, double 後秒M,
+                     double 前秒C, double 後秒C) {
+    // Callers refuse the move before calling when the record is full.
+    if (recordIsFull()) return;
+    const int n = ++recordIndex;
+    MoveRecord& r = moveRecord;
+    r.fromX[n] = 元X;
+    r.fromY[n] = 元Y;
+    r.toX[n] = 先X;
+    r.toY[n] = 先Y;
+    r.movedPiece[n] = 元駒;
+    r.placedPiece[n] = 先駒;
+    r.lowerTimeBefore[n] = 前秒M;
+    r.lowerTimeAfter[n] = 後秒M;
+    r.upperTimeBefore[n] = 前秒C;
+    r.upperTimeAfter[n] = 後秒C;
+    r.capturedPiece[n] = board[先X][先Y];
+    recordLength = n;
+}
+
+// The record holds 500 moves: a further move is refused, and the game can
+// still be stepped back, saved or started anew.
+void Form1::記録満杯通知() {
+    playSound(sndRefuse);
+    platform.messageBox("棋譜", "棋譜が一杯です（500手まで）\r\rこれ以上は指せません", BoxButtons::Ok);
+}
