@@ -1,0 +1,158 @@
+// The file panel: which of its controls are shown, the texts of its boxes and
+// the drive and folder the lists look at.
+
+#include "record/FilePanel.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game/Form1.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// File systems that hold no user files.
+bool isPseudoFileSystem(const std::string& type) {
+    static const char* const PSEUDO[] = {"proc",     "sysfs",  "cgroup",  "cgroup2",   "devpts",  "mqueue",
+                                         "debugfs",  "tracefs", "securityfs", "pstore", "bpf",     "autofs",
+                                         "hugetlbfs", "configfs", "fusectl", "binfmt_misc", "devtmpfs", "nsfs",
+                                         "efivarfs", "rpc_pipefs", "overlay"};
+    return std::find(std::begin(PSEUDO), std::end(PSEUDO), type) != std::end(PSEUDO);
+}
+
+// /proc/mounts escapes blanks and a few other characters as octal.
+std::string unescapeMountPath(const std::string& path) {
+    std::string out;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\' && i + 3 < path.size()) {
+            const std::string digits = path.substr(i + 1, 3);
+            if (digits.size() == 3 && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+                out += static_cast<char>(std::stoi(digits, nullptr, 8));
+                i += 3;
+                continue;
+            }
+        }
+        out += path[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> FilePanel::drives() {
+    std::vector<std::string> mounts;
+    std::ifstream table("/proc/self/mounts");
+    std::string line;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string device, path, type;
+        if (!(fields >> device >> path >> type)) continue;
+        path = unescapeMountPath(path);
+        if (path == "/" || isPseudoFileSystem(type)) continue;
+        if (std::find(mounts.begin(), mounts.end(), path) == mounts.end()) mounts.push_back(path);
+    }
+    std::sort(mounts.begin(), mounts.end());
+    mounts.insert(mounts.begin(), "/");
+    return mounts;
+}
+
+std::string FilePanel::driveOf(const std::string& path) {
+    std::string best = "/";
+    for (const std::string& mount : drives()) {
+        const bool inside = path == mount || (path.rfind(mount, 0) == 0 && path.size() > mount.size() &&
+                                              (mount.back() == '/' || path[mount.size()] == '/'));
+        if (inside && mount.size() > best.size()) best = mount;
+    }
+    return best;
+}
+
+void FilePanel::startIn(const std::string& folder) {
+    dirPath = folder;
+    filePath = folder;
+    drive = driveOf(folder);
+}
+
+std::vector<std::string> FilePanel::folders() const {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(dirPath, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> FilePanel::files() const {
+    std::vector<std::string> names;
+    const std::string extension = FILE_EXTENSION;
+    std::error_code error;
+    for (fs::directory_iterator it(filePath, error), end; !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(typeError) && name.size() > extension.size() &&
+            name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void Form1::描画_可視(bool a, bool b, bool c) {
+    filePanel.drive1Visible = a;
+    filePanel.dir1Visible = b;
+    filePanel.file1Visible = c;
+    platform.panelChanged();
+}
+
+void Form1::描画_棋譜_IO(int フラグ) {
+    if (フラグ == 0) {
+        filePanel.textVisible = true;
+    } else {
+        for (std::string& text : filePanel.text) text.clear();
+        filePanel.textVisible = false;
+    }
+    platform.panelChanged();
+}
+
+void Form1::setPanelText(int box, const std::string& text) {
+    if (box < 1 || box > 4) return;
+    filePanel.text[box] = text;
+}
+
+void Form1::KIFU_READ_Click() {
+    描画_可視(true, true, true);
+    描画_棋譜_IO(1);
+}
+
+void Form1::Drive1_Change(const std::string& drive) {
+    filePanel.drive = drive;
+    std::error_code error;
+    if (!fs::is_directory(drive, error)) {
+        platform.messageBox("ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません", BoxButtons::Ok);
+        platform.panelChanged();
+        return;
+    }
+    Dir1_Change(drive);
+}
+
+void Form1::Dir1_Change(const std::string& path) {
+    std::error_code error;
+    if (!fs::is_directory(path, error)) return;  // the list keeps its folder
+    filePanel.dirPath = path;
+    filePanel.filePath = path;
+    platform.panelChanged();
+}
+
+void Form1::描画_棋譜読込み部分消去() {
+    描画_桝_数値();
+    描画_絵(backgroundKind, -1, 10);
+    描画_絵(backgroundKind, 0, 10);
+    for (int x = 1; x <= boardSize; ++x) {
+        描画_絵(backgroundKind, x, 10);
+        描画_桝輪郭(lineColor, x, 9);
+    }
+}
