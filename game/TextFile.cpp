@@ -1,0 +1,44 @@
+#include "game/TextFile.h"
+
+#include <iterator>
+
+#include "game/ShiftJis.h"
+
+namespace textfile {
+
+bool readLines(const std::string& path, std::vector<std::string>& lines) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    if (file.bad()) return false;
+    lines.clear();
+    std::string line;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return true;
+}
+
+bool writeLines(const std::string& path, const std::vector<std::string>& utf8Lines) {
+    std::string bytes;
+    for (const std::string& line : utf8Lines) {
+        const auto encoded = sjis::fromUtf8(line);
+        if (!encoded) return false;
+        bytes += *encoded + "\r\n";
+    }
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return !file.fail();
+}
+
+}  // namespace textfile

@@ -1,0 +1,11 @@
+// The その他 menu: the program's version.
+
+#include "game/Form1.h"
+
+void Form1::VER_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    playSound(sndOther);
+    platform.messageBox("Mirelo", std::string("将棋 Mirelo  バージョン ") + MIRELO_VERSION + "\r\r" +
+                                      "製作：Mirelo プロジェクト", BoxButtons::Ok);
+}

@@ -1,0 +1,94 @@
+// The settings file "Mirelo.ini" in the current directory: four Shift_JIS lines
+// for the background, move guidance, the elapsed-time display and the music.
+// It is read once at start-up and rewritten after every option change.
+
+#include <vector>
+
+#include "game/Form1.h"
+#include "game/ShiftJis.h"
+#include "game/TextFile.h"
+
+namespace {
+
+constexpr const char* SETTINGS_FILE = "Mirelo.ini";
+
+struct BackgroundLine {
+    const char* text;
+    int kind;
+    int item;
+};
+constexpr BackgroundLine BACKGROUND_LINES[] = {
+    {"背景画=緑", Form1::BG_MIDORI, Menu::MIDORI}, {"背景画=竹", Form1::BG_TAKE, Menu::TAKE},
+    {"背景画=畳", Form1::BG_TATAMI, Menu::TATAMI}, {"背景画=宇宙", Form1::BG_UCHU, Menu::UCHU},
+    {"背景画=煉瓦", Form1::BG_RENGA, Menu::RENGA},
+};
+
+const std::vector<std::string> DEFAULT_LINES = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
+
+// A raw line of the file against a text of the program.
+bool lineIs(const std::string& raw, const char* utf8) {
+    const auto decoded = sjis::toUtf8(raw);
+    return decoded && *decoded == utf8;
+}
+
+}  // namespace
+
+void Form1::読込_環境設定ファイル() {
+    std::vector<std::string> lines;
+    const bool readable = textfile::readLines(SETTINGS_FILE, lines);
+    const auto line = [&](size_t i) -> const std::string* { return readable && i < lines.size() ? &lines[i] : nullptr; };
+
+    bool complete = false;
+    if (const std::string* l1 = line(0)) {
+        for (const BackgroundLine& b : BACKGROUND_LINES)
+            if (lineIs(*l1, b.text)) {
+                チェック設定(b.kind);
+                描画_背景(b.kind);
+                backgroundKind = b.kind;
+            }
+        if (const std::string* l2 = line(1)) {
+            const bool guide = lineIs(*l2, "移動指導=ON");
+            guideColor = guide ? textColor : lineColor;
+            setChecked(Menu::SIDOU, guide);
+            guideOn = guide ? ON : OFF;
+            if (const std::string* l3 = line(2)) {
+                setChecked(Menu::KEIKA, lineIs(*l3, "経過時間=ON"));
+                if (const std::string* l4 = line(3)) {
+                    const bool music = lineIs(*l4, "BGM=ON");
+                    setChecked(Menu::BGM, music);
+                    if (music) loopSound(sndMusic);
+                    complete = true;
+                }
+            }
+        }
+    }
+    if (complete) return;
+
+    // Missing, short or unreadable: start again from the defaults.
+    textfile::writeLines(SETTINGS_FILE, DEFAULT_LINES);
+    チェック設定(BG_MIDORI);
+    描画_背景(BG_MIDORI);
+    backgroundKind = BG_MIDORI;
+    setChecked(Menu::SIDOU, false);
+    setChecked(Menu::KEIKA, true);
+    setChecked(Menu::BGM, true);
+}
+
+void Form1::書込_環境設定ファイル() {
+    std::vector<std::string> lines;
+    for (const BackgroundLine& b : BACKGROUND_LINES)
+        if (isChecked(b.item)) {
+            lines.push_back(b.text);
+            break;
+        }
+    lines.push_back(isChecked(Menu::SIDOU) ? "移動指導=ON" : "移動指導=OFF");
+    lines.push_back(isChecked(Menu::KEIKA) ? "経過時間=ON" : "経過時間=OFF");
+    lines.push_back(isChecked(Menu::BGM) ? "BGM=ON" : "BGM=OFF");
+    if (textfile::writeLines(SETTINGS_FILE, lines)) return;
+
+    textfile::writeLines(SETTINGS_FILE, DEFAULT_LINES);
+    チェック設定(BG_MIDORI);
+    setChecked(Menu::SIDOU, false);
+    setChecked(Menu::KEIKA, true);
+    setChecked(Menu::BGM, true);
+}
