@@ -1,0 +1,95 @@
+#include "qt/FilePanelWidgets.h"
+
+#include <QDir>
+#include <cmath>
+
+#include "record/FilePanel.h"
+
+namespace {
+
+struct Placement {
+    QWidget* widget;
+    int left, top, width, height;  // twips
+};
+
+constexpr int CONTROL_FONT_TWIPS = 180;  // 9 pt
+
+}  // namespace
+
+FilePanelWidgets::FilePanelWidgets(QWidget* surface, Handlers handlers)
+    : QObject(surface), surface(surface), handlers(std::move(handlers)) {
+    drive1 = new QComboBox(surface);
+    dir1 = new QListWidget(surface);
+    file1 = new QListWidget(surface);
+    const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+    for (int i = 0; i < 4; ++i) {
+        label1[i] = new QLabel(QString::fromUtf8(captions[i]), surface);
+        label1[i]->setAutoFillBackground(true);
+    }
+    for (int i = 1; i <= 4; ++i) text[i] = new QLineEdit(surface);
+    command1 = new QPushButton("RETURN", surface);
+
+    connect(drive1, &QComboBox::activated, this, [this](int) {
+        if (!updating) this->handlers.driveChosen(drive1->currentText());
+    });
+    connect(dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QString folder = QDir::cleanPath(shownFolder + "/" + item->text());
+        this->handlers.folderChosen(folder);
+    });
+    connect(file1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { this->handlers.fileClicked(item->text()); });
+    for (int i = 1; i <= 4; ++i)
+        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { this->handlers.textEdited(i, value); });
+    connect(command1, &QPushButton::clicked, this, [this] { this->handlers.returnPressed(); });
+}
+
+void FilePanelWidgets::show(const FilePanel& panel) {
+    updating = true;
+    drive1->setVisible(panel.drive1Visible);
+    dir1->setVisible(panel.dir1Visible);
+    file1->setVisible(panel.file1Visible);
+    for (QLabel* label : label1) label->setVisible(panel.textVisible);
+    for (int i = 1; i <= 4; ++i) {
+        text[i]->setVisible(panel.textVisible);
+        if (text[i]->text() != QString::fromStdString(panel.text[i])) text[i]->setText(QString::fromStdString(panel.text[i]));
+    }
+    command1->setVisible(panel.textVisible);
+
+    if (panel.drive1Visible) {
+        drive1->clear();
+        for (const std::string& d : FilePanel::drives()) drive1->addItem(QString::fromStdString(d));
+        const int at = drive1->findText(QString::fromStdString(panel.drive));
+        if (at < 0) drive1->addItem(QString::fromStdString(panel.drive));
+        drive1->setCurrentText(QString::fromStdString(panel.drive));
+    }
+    if (panel.dir1Visible) {
+        shownFolder = QString::fromStdString(panel.dirPath);
+        dir1->clear();
+        dir1->addItem(shownFolder);
+        dir1->item(0)->setFlags(Qt::ItemIsEnabled);
+        if (shownFolder != "/") dir1->addItem("..");
+        for (const std::string& f : panel.folders()) dir1->addItem(QString::fromStdString(f));
+    }
+    if (panel.file1Visible) {
+        file1->clear();
+        for (const std::string& f : panel.files()) file1->addItem(QString::fromStdString(f));
+    }
+    updating = false;
+}
+
+void FilePanelWidgets::place(double k) {
+    const Placement placements[] = {
+        {drive1, 240, 360, 2535, 300},    {dir1, 240, 600, 2535, 1710},      {file1, 240, 2280, 2535, 930},
+        {label1[3], 120, 2400, 855, 255}, {text[2], 960, 2400, 2295, 270},   {label1[2], 120, 2640, 855, 255},
+        {text[3], 960, 2640, 2295, 270},  {label1[1], 120, 2880, 855, 255},  {text[4], 960, 2880, 2295, 270},
+        {label1[0], 120, 3120, 855, 255}, {text[1], 960, 3120, 2295, 270},   {command1, 3360, 3000, 855, 375},
+    };
+    QFont font = surface->font();
+    font.setPixelSize(std::max(6, static_cast<int>(std::lround(CONTROL_FONT_TWIPS * k))));
+    for (const Placement& p : placements) {
+        const int left = static_cast<int>(std::lround(p.left * k)), top = static_cast<int>(std::lround(p.top * k));
+        p.widget->setGeometry(left, top, static_cast<int>(std::lround((p.left + p.width) * k)) - left,
+                              static_cast<int>(std::lround((p.top + p.height) * k)) - top);
+        p.widget->setFont(font);
+    }
+}

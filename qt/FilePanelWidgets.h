@@ -1,0 +1,44 @@
+#pragma once
+// The file panel's controls as widgets on the surface, placed at their twip
+// positions and scaled with the window. They show the game's panel model and
+// hand the user's choices back to the game.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
+
+struct FilePanel;
+
+class FilePanelWidgets : public QObject {
+    Q_OBJECT
+public:
+    struct Handlers {
+        std::function<void(const QString&)> driveChosen;
+        std::function<void(const QString&)> folderChosen;
+        std::function<void(const QString&)> fileClicked;
+        std::function<void(int box, const QString&)> textEdited;
+        std::function<void()> returnPressed;
+    };
+
+    FilePanelWidgets(QWidget* surface, Handlers handlers);
+
+    // Shows the model: visibility, box texts, lists.
+    void show(const FilePanel& panel);
+    // Places and sizes the controls for `pixelsPerTwip`.
+    void place(double pixelsPerTwip);
+
+private:
+    QWidget* surface;
+    Handlers handlers;
+    QComboBox* drive1;
+    QListWidget* dir1;
+    QListWidget* file1;
+    QLabel* label1[4];
+    QLineEdit* text[5] = {};
+    QPushButton* command1;
+    QString shownFolder;
+    bool updating = false;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// The game's pictures by picture code, each drawn at four resolutions so the
+// board stays crisp however large the window or dense the screen.
+
+#include <QImage>
+#include <QSize>
+#include <map>
+#include <string>
+
+class PictureBook {
+public:
+    // Loads every picture from the folder (NAME@1x.png .. NAME@4x.png).
+    explicit PictureBook(const QString& folder);
+
+    // The size of a picture at 100 %, in pixels; empty when the code has none.
+    QSize baseSize(int code) const;
+    // The picture for drawing at `pixelsPerBasePixel` device pixels per base
+    // pixel: the smallest resolution that is not smaller than needed.
+    const QImage* image(int code, double pixelsPerBasePixel) const;
+
+    static constexpr int SCALES = 4;
+
+private:
+    struct Picture {
+        QImage scales[SCALES];
+    };
+    std::map<int, Picture> pictures;
+};

@@ -1,0 +1,71 @@
+#include "qt/QtPlatform.h"
+
+#include <QMessageBox>
+#include <QTime>
+
+#include "game/Form1.h"
+#include "qt/MainWindow.h"
+
+void QtPlatform::drawPicture(int code, double x, double y) { window.surface().drawPicture(code, x, y); }
+
+void QtPlatform::drawRect(int color, double x1, double y1, double x2, double y2) {
+    window.surface().drawRect(color, x1, y1, x2, y2);
+}
+
+void QtPlatform::drawText(const std::string& text, double x, double y, int size, bool bold, int color) {
+    window.surface().drawText(QString::fromStdString(text), x, y, size, bold, color);
+}
+
+void QtPlatform::setBackgroundColor(int color) { window.surface().setBackgroundColor(color); }
+
+void QtPlatform::refresh() { window.surface().repaint(); }
+
+BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
+                                 BoxIcon icon) {
+    // The game breaks lines with carriage returns.
+    QString shown = QString::fromStdString(text);
+    shown.replace("\r\n", "\n").replace('\r', '\n');
+    QMessageBox box(icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    QString::fromStdString(title), shown,
+                    buttons == BoxButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, &window);
+    const int answer = box.exec();
+    if (buttons == BoxButtons::Ok) return BoxAnswer::Ok;
+    return answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Yes;
+}
+
+void QtPlatform::menuChanged(int item) {
+    if (!form) return;
+    QAction* action = window.action(item);
+    action->setCheckable(action->isCheckable() || form->menuChecked[item]);
+    action->setChecked(form->menuChecked[item]);
+    action->setEnabled(form->menuEnabled[item]);
+}
+
+void QtPlatform::panelChanged() {
+    if (form) window.panelWidgets().show(form->filePanel);
+}
+
+void QtPlatform::setTimerEnabled(bool enabled) {
+    if (enabled)
+        window.timer().start();
+    else
+        window.timer().stop();
+}
+
+double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+double QtPlatform::windowTop() {
+    constexpr double MAXIMISED_TOP = -60;
+    if (window.windowState() & Qt::WindowMaximized) return MAXIMISED_TOP;
+    return window.y() * Surface::TWIPS_PER_PIXEL;
+}
+
+void QtPlatform::placeWindow(double left, double top, double /*width*/, double /*height*/) {
+    // The window is sized so that the game's layout fills it at 100 %.
+    window.move(static_cast<int>(left / Surface::TWIPS_PER_PIXEL), static_cast<int>(top / Surface::TWIPS_PER_PIXEL));
+    window.showAtDesignSize();
+}
+
+void* QtPlatform::windowHandle() { return reinterpret_cast<void*>(window.winId()); }
+
+void QtPlatform::endProgram() { throw ProgramEnd{}; }

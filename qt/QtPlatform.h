@@ -1,0 +1,34 @@
+#pragma once
+// The platform of the real window: painting goes to the surface, questions to
+// modal message boxes, the timer to a QTimer, the clock to the system time.
+
+#include "platform/Platform.h"
+
+class MainWindow;
+class Form1;
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(MainWindow& window) : window(window) {}
+    void attach(Form1& gameForm) { form = &gameForm; }
+
+    void drawPicture(int code, double x, double y) override;
+    void drawRect(int color, double x1, double y1, double x2, double y2) override;
+    void drawText(const std::string& text, double x, double y, int size, bool bold, int color) override;
+    void setBackgroundColor(int color) override;
+    void refresh() override;
+    BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
+                         BoxIcon icon) override;
+    void menuChanged(int item) override;
+    void panelChanged() override;
+    void setTimerEnabled(bool enabled) override;
+    double clockSeconds() override;
+    double windowTop() override;
+    void placeWindow(double left, double top, double width, double height) override;
+    void* windowHandle() override;
+    [[noreturn]] void endProgram() override;
+
+private:
+    MainWindow& window;
+    Form1* form = nullptr;
+};

@@ -1,0 +1,72 @@
+// mirelo: the game in its window. `mirelo --scenario FILE` runs a scenario in
+// the real window instead of waiting for the user (see mirelo-cli).
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <fstream>
+#include <iostream>
+
+#include "game/Form1.h"
+#include "platform/ScenarioPlatform.h"
+#include "platform/ScenarioRunner.h"
+#include "qt/MainWindow.h"
+#include "qt/QtPlatform.h"
+
+namespace {
+
+// Pictures beside the current directory first, like the sounds, else the installed ones.
+QString pictureFolder() {
+    if (QDir("assets/pictures").exists()) return "assets/pictures";
+    return QString(MIRELO_DATA_DIR) + "/pictures";
+}
+
+int runScenario(MainWindow& window, QtPlatform& qtPlatform, const char* path) {
+    std::ifstream file(path);
+    if (!file) {
+        std::cerr << "mirelo: cannot read " << path << '\n';
+        return 2;
+    }
+    ScenarioPlatform platform(std::cout, &qtPlatform);
+    Form1 form(platform);
+    qtPlatform.attach(form);
+    window.attach(form);
+    window.show();
+    QApplication::processEvents();
+    ScenarioRunner runner(form, platform, std::cout, std::cerr, [&](const std::string& shot) {
+        QApplication::processEvents();
+        return window.grab().save(QString::fromStdString(shot), "PNG");
+    });
+    return runner.run(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The window font of the game's design, drawn with the IPA Mincho that Debian ships.
+    QFont::insertSubstitutions("ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho"});
+
+    const QStringList args = app.arguments();
+    MainWindow window(pictureFolder());
+    QtPlatform qtPlatform(window);
+
+    const int scenarioAt = args.indexOf("--scenario");
+    if (scenarioAt > 0) {
+        if (scenarioAt + 1 >= args.size()) {
+            std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";
+            return 2;
+        }
+        return runScenario(window, qtPlatform, args[scenarioAt + 1].toLocal8Bit().constData());
+    }
+
+    Form1 form(qtPlatform);
+    qtPlatform.attach(form);
+    window.attach(form);
+    if (args.contains("--maximized")) window.setWindowState(Qt::WindowMaximized);
+    window.deliver([&] { form.Form_Load(); });
+    if (window.ended()) return 0;
+    window.show();
+    return app.exec();
+}
