@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "game/Form1.h"
-#include "game/PieceCode.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/Sfen.h"
+#include "rules/MoveList.h"
 
 namespace {
 
@@ -299,28 +299,9 @@ void ScenarioRunner::printRecord() {
 }
 
 void ScenarioRunner::printMoves(const std::string& side) {
-    const bool upper = side == "upper";
-    form.調査_2歩フラグ設定();
-    for (int fx = 1; fx <= 9; ++fx)
-        for (int fy = 1; fy <= 9; ++fy) {
-            const int code = form.board[fx][fy];
-            if (upper ? !piece::isUpper(code) : !piece::isLower(code)) continue;
-            for (int tx = 1; tx <= 9; ++tx)
-                for (int ty = 1; ty <= 9; ++ty)
-                    if (form.移動チェック(fx, fy, tx, ty, code) == Form1::ON)
-                        out << "move " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << code << '\n';
-        }
-    const int* hand = upper ? form.upperHand : form.lowerHand;
-    for (int k = 1; k <= 7; ++k) {
-        if (hand[k] <= 0) continue;
-        const int code = upper ? piece::ofHandIndex(k) : -piece::ofHandIndex(k);
-        const int fx = upper ? piece::UPPER_STAND_X : piece::LOWER_STAND_X;
-        const int fy = upper ? k : piece::lowerStandRow(k);
-        for (int tx = 1; tx <= 9; ++tx)
-            for (int ty = 1; ty <= 9; ++ty)
-                if (form.移動チェック(fx, fy, tx, ty, code) == Form1::ON)
-                    out << "move " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << code << '\n';
-    }
+    forEachAllowedMove(form, side == "upper", [&](int fx, int fy, int tx, int ty, int code) {
+        out << "move " << fx << ' ' << fy << ' ' << tx << ' ' << ty << ' ' << code << '\n';
+    });
 }
 
 void ScenarioRunner::printMaps() {
