@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* SETTINGS_FILE = "Mirelo.ini";
-
 struct BackgroundLine {
     const char* text;
     int kind;
