@@ -87,3 +87,27 @@ TEST(MoveRecord, TheFiveHundredAndFirstMoveIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MoveRecord, AHandicapGameIsNotReplayedOnTheFullBoardAfterAReset) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.LBEL_UP_Click();  // the upper bishop leaves (8, 2)
+    f.START_Click();
+    const auto click = [&](int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); };
+    click(7, 7);
+    click(7, 6);
+    click(2, 2);
+    click(8, 2);  // the rook crosses to where the bishop was
+    ASSERT_EQ(f.board[8][2], Form1::UPPER_ROOK);
+    f.CANCEL_Click();
+    EXPECT_EQ(f.recordLength, 0);
+    f.START_Click();
+    f.AFTER_Click();
+    EXPECT_EQ(f.board[8][2], Form1::UPPER_BISHOP);
+    EXPECT_EQ(f.recordIndex, 0);
+}
+
+}  // namespace
