@@ -206,6 +206,7 @@ public:
     void START_Click();
     void SENTE_Click();
     void GOTE_Click();
+    void cutRecordAtShownPosition();
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();

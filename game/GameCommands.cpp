@@ -54,6 +54,11 @@ void Form1::START_Click() {
     resumePending = OFF;
 }
 
+// A game against the computer continues from the shown position, so the record
+// ends there. That is entry moveNumber, except after the board was turned
+// round: its record was emptied and must not come back.
+void Form1::cutRecordAtShownPosition() { recordLength = recordIndex; }
+
 void Form1::SENTE_Click() {
     描画_棋譜読込み部分消去();
     描画_レベル(comLevel);
@@ -61,7 +66,7 @@ void Form1::SENTE_Click() {
     clickState = 0;
     gameMode = MODE_COM;
     kifuMode = OFF;
-    recordLength = moveNumber;
+    cutRecordAtShownPosition();
     moveStartTime = platform.clockSeconds();
     setTimer1(true);
     const char* title = " ";
@@ -92,7 +97,7 @@ void Form1::GOTE_Click() {
     clickState = 0;
     gameMode = MODE_COM;
     kifuMode = OFF;
-    recordLength = moveNumber;
+    cutRecordAtShownPosition();
     if (turn == NO_GAME || moveNumber == 0) {
         lowerSide = GOTE;
         upperSide = SENTE;

@@ -82,7 +82,9 @@ TEST(SettingsFile, ReadingEachLine) {
         EXPECT_EQ(t.form.guideOn, c.guideOn);
         EXPECT_EQ(t.form.guideColor, c.guideColor);
         EXPECT_EQ(t.takeTrace().find("sound loop BGM.wav") != std::string::npos, c.musicStarted);
-        if (c.rewritten) EXPECT_EQ(fileBytes(Form1::SETTINGS_FILE), sjisText(DEFAULT_FILE));
+        if (c.rewritten) {
+            EXPECT_EQ(fileBytes(Form1::SETTINGS_FILE), sjisText(DEFAULT_FILE));
+        }
     }
 }
 

@@ -1,0 +1,42 @@
+// Game commands that start or continue a game.
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TestForm.h"
+
+namespace {
+
+void click(Form1& f, int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); }
+
+TEST(GameCommands, AComputerGameAfterTurningTheBoardDoesNotReviveTheRecord) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.START_Click();
+    click(f, 7, 7);
+    click(f, 7, 6);
+    f.REVERSE_Click();  // the record is emptied; the lower side is to move again
+    const std::string turned = sfen::of(f);
+    f.SENTE_Click();
+    EXPECT_EQ(f.recordLength, 0);
+    f.AFTER_Click();  // nothing left to replay onto the turned board
+    EXPECT_EQ(sfen::of(f), turned);
+}
+
+TEST(GameCommands, AComputerGameAfterSteppingBackCutsTheRecordThere) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.START_Click();
+    click(f, 7, 7);
+    click(f, 7, 6);
+    click(f, 3, 3);
+    click(f, 3, 4);
+    f.REPLAY_Click();
+    f.SENTE_Click();  // the computer (upper side) is to move: it plays at once
+    EXPECT_EQ(f.recordIndex, 2);
+    EXPECT_EQ(f.recordLength, 2);
+    EXPECT_EQ(f.turn, f.lowerSide);
+}
+
+}  // namespace
