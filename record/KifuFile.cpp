@@ -2,6 +2,9 @@
 // through it. A file read is checked whole before anything changes, so a
 // damaged or hostile file never puts an impossible position on the board.
 
+#include <cstdint>
+#include <exception>
+#include <filesystem>
 #include <vector>
 
 #include "game/Form1.h"
@@ -17,6 +20,35 @@ constexpr double HEADER_TOP_Y = 100, HEADER_BOTTOM_Y = 6350, TITLE_SHIFT = 3000;
 bool isPlainFileName(const std::string& name) {
     return !name.empty() && name.find('/') == std::string::npos && name.find('\\') == std::string::npos &&
            name != "." && name != "..";
+}
+
+// A header line of the file: a line break typed into a box would split it and
+// shift every later line, so it is written as a blank.
+std::string headerLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+// The largest file a record can fill is some 20 000 bytes; anything far
+// larger is not read into memory at all.
+constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
+
+enum class ReadResult { Read, Unopenable, TooLarge };
+
+// Only a regular file is read: a folder or a device named like a record is
+// refused as unopenable, and a read error never escapes the handler.
+ReadResult readRecordFile(const std::string& path, std::vector<std::string>& lines) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return ReadResult::Unopenable;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) return ReadResult::Unopenable;
+    if (size > MAX_FILE_BYTES) return ReadResult::TooLarge;
+    try {
+        return textfile::readLines(path, lines) ? ReadResult::Read : ReadResult::Unopenable;
+    } catch (const std::exception&) {
+        return ReadResult::Unopenable;
+    }
 }
 
 size_t characterCount(const std::string& utf8) {
@@ -56,9 +88,13 @@ void Form1::Command1_Click() {
         return;
     }
     // The first player's name goes to the line of the side that moved first.
-    const bool lowerFirst = SENTE == lowerSide;
-    std::vector<std::string> lines = {filePanel.text[2], lowerFirst ? filePanel.text[4] : filePanel.text[3],
-                                      lowerFirst ? filePanel.text[3] : filePanel.text[4]};
+    // The record's first move tells it: the turn values say so too until 先手
+    // is chosen in the middle of a game the computer opened, which hands the
+    // lower side the first player's value.
+    const bool lowerFirst = moveRecord.movedPiece[1] < 0;
+    std::vector<std::string> lines = {headerLine(filePanel.text[2]),
+                                      headerLine(lowerFirst ? filePanel.text[4] : filePanel.text[3]),
+                                      headerLine(lowerFirst ? filePanel.text[3] : filePanel.text[4])};
     const MoveRecord& r = moveRecord;
     for (int n = 1; n <= recordIndex; ++n)
         lines.push_back(kifu::format({r.fromX[n], r.fromY[n], r.toX[n], r.toY[n], r.placedPiece[n], r.movedPiece[n],
@@ -79,7 +115,13 @@ void Form1::Command1_Click() {
 void Form1::File1_Click(const std::string& fileName) {
     // Everything is read and checked first: a file that is refused changes nothing.
     std::vector<std::string> lines;
-    if (!isPlainFileName(fileName) || !textfile::readLines(filePanel.filePath + "/" + fileName, lines)) {
+    const ReadResult read = isPlainFileName(fileName) ? readRecordFile(filePanel.filePath + "/" + fileName, lines)
+                                                      : ReadResult::Unopenable;
+    if (read == ReadResult::TooLarge) {
+        platform.messageBox("棋譜", "棋譜ﾌｧｲﾙが大きすぎます", BoxButtons::Ok);
+        return;
+    }
+    if (read != ReadResult::Read) {
         platform.messageBox("棋譜", "棋譜ﾌｧｲﾙを開けません", BoxButtons::Ok);
         return;
     }

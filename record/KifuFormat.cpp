@@ -30,6 +30,8 @@ bool parseField(const std::string& line, size_t start, size_t width, long& value
 
 bool validTime(long t) { return t >= 0 && t <= TIME_FIELD_MAX; }
 
+constexpr int KING = 950;
+
 }  // namespace
 
 long fileSeconds(double seconds) {
@@ -80,19 +82,23 @@ int firstInconsistentMove(const std::vector<MoveLine>& moves) {
         for (int y = 1; y <= 9; ++y) board[x][y] = INITIAL_POSITION[y - 1][x - 1];
 
     bool upperToMove = !moves.empty() && piece::isUpper(moves[0].movedPiece);
+    bool kingTaken = false;
     for (size_t i = 0; i < moves.size(); ++i) {
         const MoveLine& m = moves[i];
         const int bad = static_cast<int>(i) + 1;
+        if (kingTaken) return bad;  // taking a king ends the game
         const int moved = m.movedPiece;
         if (piece::isUpper(moved) != upperToMove) return bad;
         const int side = upperToMove ? 1 : 0;
         const bool drop = piece::isDropSource(m.fromX);
         if (drop) {
             const int k = piece::handIndex(moved);
-            const int standX = upperToMove ? piece::UPPER_STAND_X : piece::LOWER_STAND_X;
-            const int standY = upperToMove ? k : piece::lowerStandRow(k);
-            if (m.fromX != standX || m.fromY != standY || !piece::isHandKind(moved))
-                return bad;
+            // The upper side's drop names its source row two ways: the computer
+            // records the hand index, a person the stand row clicked (8 - k).
+            const bool fromStand = upperToMove ? m.fromX == piece::UPPER_STAND_X &&
+                                                     (m.fromY == k || m.fromY == piece::upperStandRow(k))
+                                               : m.fromX == piece::LOWER_STAND_X && m.fromY == piece::lowerStandRow(k);
+            if (!fromStand || !piece::isHandKind(moved)) return bad;
             if (hand[side][k] <= 0 || m.placedPiece != moved) return bad;
         } else {
             if (board[m.fromX][m.fromY] != moved) return bad;
@@ -102,6 +108,7 @@ int firstInconsistentMove(const std::vector<MoveLine>& moves) {
         const int target = board[m.toX][m.toY];
         if (m.capturedPiece != target || (drop && target != 0)) return bad;
         if (target != 0 && piece::isUpper(target) == upperToMove) return bad;
+        kingTaken = piece::abs(target) == KING;
 
         if (drop)
             hand[side][piece::handIndex(moved)] -= 1;

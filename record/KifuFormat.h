@@ -29,8 +29,9 @@ std::string format(const MoveLine& move);
 bool parse(const std::string& line, MoveLine& move);
 
 // Replays the moves from the initial position: sides alternate, every piece
-// comes from where the line says and captures what stands there. Returns 0
-// when they all fit, else the number (1-based) of the first move that does not.
+// comes from where the line says and captures what stands there, and nothing
+// follows the taking of a king. Returns 0 when they all fit, else the number
+// (1-based) of the first move that does not.
 int firstInconsistentMove(const std::vector<MoveLine>& moves);
 
 }  // namespace kifu

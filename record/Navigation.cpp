@@ -126,7 +126,10 @@ void Form1::stepForward() {
     描画_敵持盤();
     playSound(sndPiece);
     描画_移動結果(placed > 0 ? upperSide : lowerSide, r.toX[n], r.toY[n], placed, resultColor);
-    turn = -turn;
+    // The other side moves next. Taken from the entry rather than by turning
+    // `turn` round: after 最初 and a new start the first move is handed to the
+    // lower side even when the record's first move was the upper side's.
+    if (turn != NO_GAME) turn = placed > 0 ? lowerSide : upperSide;
     描画_手数(moveNumber, textColor);
     locateKings();
 }
@@ -170,7 +173,7 @@ void Form1::stepBackward() {
     消去_移動結果(r.movedPiece[n] > 0 ? upperSide : lowerSide);
     recordIndex = n - 1;
     moveNumber -= 1;
-    turn = -turn;
+    if (turn != NO_GAME) turn = r.movedPiece[n] > 0 ? upperSide : lowerSide;  // the mover is to move again
     描画_手数(moveNumber, textColor);
     locateKings();
 }

@@ -1,0 +1,188 @@
+// The file panel inside the window: its read and write modes, what hides it,
+// the drive and folder lists, and the guards in front of writing.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/TestForm.h"
+
+namespace recordtest {
+std::string freshFolder(const std::string& tag);
+void clickCell(Form1& f, int button, int x, int y);
+}  // namespace recordtest
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string shown(const FilePanel& p) {
+    return std::string("Drive1=") + (p.drive1Visible ? "1" : "0") + " Dir1=" + (p.dir1Visible ? "1" : "0") +
+           " File1=" + (p.file1Visible ? "1" : "0") + " Text=" + (p.textVisible ? "1" : "0");
+}
+
+void typeNames(Form1& f) {
+    for (int box = 1; box <= 4; ++box) f.setPanelText(box, "名前" + std::to_string(box));
+}
+
+// Which controls each command shows, and that hiding the boxes empties them.
+TEST(FilePanel, ModesAndWhatHidesThem) {
+    const std::string hidden = "Drive1=0 Dir1=0 File1=0 Text=0";
+    const struct Case {
+        const char* what;
+        void (Form1::*open)();
+        void (Form1::*then)();
+        std::string panel;
+    } cases[] = {
+        {"read mode", &Form1::KIFU_READ_Click, nullptr, "Drive1=1 Dir1=1 File1=1 Text=0"},
+        {"write mode", &Form1::KIFU_WRITE_Click, nullptr, "Drive1=1 Dir1=1 File1=0 Text=1"},
+        {"write then read", &Form1::KIFU_WRITE_Click, &Form1::KIFU_READ_Click, "Drive1=1 Dir1=1 File1=1 Text=0"},
+        {"read then write", &Form1::KIFU_READ_Click, &Form1::KIFU_WRITE_Click, "Drive1=1 Dir1=1 File1=0 Text=1"},
+        {"対局 menu", &Form1::KIFU_WRITE_Click, &Form1::TAIKYOKU_Click, hidden},
+        {"局面 menu", &Form1::KIFU_WRITE_Click, &Form1::STOP_Click, hidden},
+        {"ｵﾌﾟｼｮﾝ menu", &Form1::KIFU_WRITE_Click, &Form1::OPTION_Click, hidden},
+        {"その他 menu", &Form1::KIFU_WRITE_Click, &Form1::VER_Click, hidden},
+        {"進", &Form1::KIFU_WRITE_Click, &Form1::AFTER_Click, hidden},
+        {"戻", &Form1::KIFU_READ_Click, &Form1::REPLAY_Click, hidden},
+        {"a click on the board", &Form1::KIFU_WRITE_Click, nullptr, hidden},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestForm t;
+        Form1& f = t.form;
+        f.Form_Load();
+        EXPECT_EQ(shown(f.filePanel), hidden);
+        (f.*c.open)();
+        if (f.filePanel.textVisible) typeNames(f);
+        if (c.then) (f.*c.then)();
+        if (c.panel == hidden && !c.then) recordtest::clickCell(f, Form1::LEFT_BUTTON, 5, 5);
+        EXPECT_EQ(shown(f.filePanel), c.panel);
+        // What was typed stays while the boxes are shown and is gone once they are hidden.
+        for (int box = 1; box <= 4; ++box)
+            EXPECT_EQ(f.filePanel.text[box],
+                      f.filePanel.textVisible && c.open == &Form1::KIFU_WRITE_Click ? "名前" + std::to_string(box) : "");
+    }
+}
+
+// Opened again after being hidden, the write panel shows empty boxes.
+TEST(FilePanel, WriteModeStartsEmptyAfterBeingHidden) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.KIFU_WRITE_Click();
+    typeNames(f);
+    f.STOP_Click();
+    f.KIFU_WRITE_Click();
+    for (int box = 1; box <= 4; ++box) EXPECT_EQ(f.filePanel.text[box], "");
+    EXPECT_TRUE(f.filePanel.textVisible);
+}
+
+// The guards in front of writing: a turned board or a handicap position is
+// not a game from the start position. The panel stays hidden.
+TEST(FilePanel, WriteRefusedAfterReverseOrHandicap) {
+    const struct Case {
+        const char* what;
+        bool reverse, handicap;
+        std::string trace;
+    } cases[] = {
+        {"reversed", true, false, "msgbox \"棋譜書込\" \"反転後は書き込みできません\" OK -> OK\n"},
+        {"handicap", false, true, "msgbox \"棋譜書込\" \"ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません\" OK -> OK\n"},
+        {"both", true, true, "msgbox \"棋譜書込\" \"反転後は書き込みできません\" OK -> OK\n"},
+        {"neither", false, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestForm t;
+        Form1& f = t.form;
+        f.Form_Load();
+        if (c.handicap) {
+            f.LBEL_UP_Click();
+            f.LEBEL_DOWN_Click();  // back at level 0, but a handicap step was taken
+        }
+        if (c.reverse) f.REVERSE_Click();
+        t.takeTrace();
+        f.KIFU_WRITE_Click();
+        EXPECT_EQ(t.takeTrace(), c.trace);
+        EXPECT_EQ(f.filePanel.textVisible, c.trace.empty());
+        EXPECT_EQ(f.filePanel.drive1Visible, c.trace.empty());
+    }
+}
+
+// A drive that is not there: the message, the drive list keeps the choice and
+// the folder and file lists keep their folder. A drive that is there: both
+// lists move to it. A folder that is not there changes nothing.
+TEST(FilePanel, DriveAndFolderChanges) {
+    const std::string folder = recordtest::freshFolder("panel");
+    const struct Case {
+        const char* what;
+        bool drive;  // Drive1 or Dir1
+        std::string path;
+        std::string trace;
+        bool moves;  // the lists follow
+    } cases[] = {
+        {"missing drive", true, folder + "/no-such-device", "msgbox \"ｴﾗｰ\" \"ﾃﾞﾊﾞｲｽが準備できていません\" OK -> OK\n",
+         false},
+        {"a file as drive", true, folder + "/plain", "msgbox \"ｴﾗｰ\" \"ﾃﾞﾊﾞｲｽが準備できていません\" OK -> OK\n", false},
+        {"root", true, "/", "", true},
+        {"missing folder", false, folder + "/gone", "", false},
+        {"sub-folder", false, folder + "/sub", "", true},
+    };
+    fs::create_directory(folder + "/sub");
+    std::ofstream(folder + "/plain") << "x";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestForm t;
+        Form1& f = t.form;
+        f.Form_Load();
+        f.Dir1_Change(folder);
+        f.KIFU_READ_Click();
+        t.takeTrace();
+        const std::string drive = f.filePanel.drive;
+        if (c.drive)
+            f.Drive1_Change(c.path);
+        else
+            f.Dir1_Change(c.path);
+        EXPECT_EQ(t.takeTrace(), c.trace);
+        EXPECT_EQ(f.filePanel.dirPath, c.moves ? c.path : folder);
+        EXPECT_EQ(f.filePanel.filePath, c.moves ? c.path : folder);
+        EXPECT_EQ(f.filePanel.drive, c.drive ? c.path : drive);
+        EXPECT_EQ(shown(f.filePanel), "Drive1=1 Dir1=1 File1=1 Text=0");
+    }
+    fs::remove_all(folder);
+}
+
+// The lists: mounted file systems with the root first, sub-folders, and only
+// the record files of the folder, a file just written among them.
+TEST(FilePanel, Lists) {
+    const std::vector<std::string> drives = FilePanel::drives();
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front(), "/");
+    EXPECT_EQ(FilePanel::driveOf("/"), "/");
+
+    const std::string folder = recordtest::freshFolder("lists");
+    fs::create_directory(folder + "/b");
+    fs::create_directory(folder + "/a");
+    fs::create_directory(folder + "/dir.棋譜");
+    for (const char* name : {"z.棋譜", "a.棋譜", "note.txt", "棋譜", "x.棋譜.bak"}) std::ofstream(folder + "/" + name) << "";
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.Dir1_Change(folder);
+    EXPECT_EQ(f.filePanel.folders(), (std::vector<std::string>{"a", "b", "dir.棋譜"}));
+    EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "z.棋譜"}));
+
+    f.START_Click();
+    recordtest::clickCell(f, Form1::LEFT_BUTTON, 7, 7);
+    recordtest::clickCell(f, Form1::LEFT_BUTTON, 7, 6);
+    f.KIFU_WRITE_Click();
+    f.setPanelText(1, "m");
+    f.Command1_Click();
+    f.KIFU_READ_Click();
+    EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "m.棋譜", "z.棋譜"}));
+    fs::remove_all(folder);
+}
+
+}  // namespace

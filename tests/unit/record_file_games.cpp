@@ -1,0 +1,146 @@
+// Games played the way a user plays them, for the record tests: every move goes
+// through the mouse (and, against the computer, the computer's own turn), and
+// the state after each move is kept to compare with what stepping shows later.
+// The declarations are repeated in the tests that use these helpers.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/PieceCode.h"
+#include "rules/MoveList.h"
+#include "tests/support/TestForm.h"
+
+namespace recordtest {
+
+struct Step {
+    std::string sfen;
+    int lowerHandCount = 0, upperHandCount = 0;
+    double lowerTime = 0, upperTime = 0;
+};
+
+Step stepOf(const Form1& f) { return {sfen::of(f), f.lowerHandCount, f.upperHandCount, f.lowerTime, f.upperTime}; }
+
+// An empty folder of its own for a test; removed at the latest when the tests
+// end, also after a failed assertion left it behind.
+std::string freshFolder(const std::string& tag) {
+    namespace fs = std::filesystem;
+    static struct Folders {
+        std::vector<fs::path> made;
+        ~Folders() {
+            std::error_code ignored;
+            for (const fs::path& folder : made) fs::remove_all(folder, ignored);
+        }
+    } folders;
+    const fs::path folder = fs::temp_directory_path() / ("mirelo-" + tag + "-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    folders.made.push_back(folder);
+    return folder.string();
+}
+
+void clickCell(Form1& f, int button, int x, int y) {
+    f.Form_MouseDown(button, 0, f.boardLeft + f.squareWidth * x + f.squareWidth / 2,
+                     f.boardTop + f.squareHeight * y + f.squareHeight / 2);
+}
+
+namespace {
+
+struct Move {
+    int fromX, fromY, toX, toY, code;
+};
+
+// True when the upper side could take the lower king after the lower side plays m.
+bool exposesLowerKing(const Form1& game, const Move& m, int placed) {
+    TestForm s;
+    std::string error;
+    sfen::apply(*sfen::parse(sfen::of(game), error), s.form);
+    s.form.lowerSide = -1;
+    s.form.upperSide = 1;
+    s.form.駒移動(m.fromX, m.fromY, m.toX, m.toY, placed);
+    bool exposed = false;
+    forEachAllowedMove(s.form, true, [&](int, int, int tx, int ty, int) {
+        exposed = exposed || s.form.board[tx][ty] == Form1::LOWER_KING;
+    });
+    return exposed;
+}
+
+// One move of the side to move, chosen at random but with captures, drops and
+// promotions favoured so that every kind of record entry turns up.
+bool playRandomMove(TestForm& t, std::mt19937& random, bool kingSafe) {
+    Form1& f = t.form;
+    const bool upper = f.turn == f.upperSide;
+    std::vector<Move> all, special;
+    forEachAllowedMove(f, upper, [&](int fx, int fy, int tx, int ty, int code) {
+        const int target = f.board[tx][ty];
+        if (piece::abs(target) == Form1::UPPER_KING) return;  // a taken king ends the game
+        const Move m{fx, fy, tx, ty, code};
+        all.push_back(m);
+        if (target != 0 || piece::isDropSource(fx) || f.調査_駒成(fx, fy, tx, ty, code) == Form1::ON)
+            special.push_back(m);
+    });
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        const std::vector<Move>& pool = !special.empty() && random() % 3 != 0 ? special : all;
+        if (pool.empty()) return false;
+        const Move m = pool[random() % pool.size()];
+        bool promote = false;
+        if (f.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.code) == Form1::ON)
+            promote = f.移動後チェック(m.toY, m.code) == Form1::OFF || random() % 4 != 0;
+        const int placed = promote ? piece::promoted(m.code) : m.code;
+        if (kingSafe && exposesLowerKing(f, m, placed)) continue;
+        // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
+        const int row = m.fromX == piece::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
+        const int before = f.recordIndex;
+        clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
+        clickCell(f, promote ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
+        if (f.recordIndex == before) ADD_FAILURE() << "move not taken: " << m.fromX << m.fromY << m.toX << m.toY;
+        return f.recordIndex != before;
+    }
+    return false;
+}
+
+}  // namespace
+
+// Plays `plies` moves from the start and returns the state before the first and
+// after every move. Two people share the mouse, or the lower side plays the
+// computer (which answers inside the same click, so only the state after each
+// exchange is seen: those entries hold the state after the computer's reply and
+// the human's moves are the odd entries left empty). The clock advances a few
+// seconds (with fractions) before every human move.
+std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
+    std::mt19937 random(seed);
+    Form1& f = t.form;
+    f.Form_Load();
+    f.setChecked(Menu::KEIKA, true);
+    t.platform.clock = 36000;
+    if (againstComputer)
+        f.SENTE_Click();
+    else
+        f.START_Click();
+    std::vector<Step> steps{stepOf(f)};
+    while (static_cast<int>(steps.size()) <= plies) {
+        t.platform.clock += 0.3 + (random() % 400) / 10.0;
+        f.Timer1_Timer();
+        if (!playRandomMove(t, random, againstComputer)) break;
+        if (f.turn == Form1::NO_GAME || f.winner != 0) {
+            ADD_FAILURE() << "the game ended at move " << f.recordIndex;
+            break;
+        }
+        const int expected = static_cast<int>(steps.size()) + (againstComputer ? 1 : 0);
+        if (f.recordIndex != expected) {
+            ADD_FAILURE() << "record index " << f.recordIndex << ", expected " << expected;
+            break;
+        }
+        if (againstComputer) steps.push_back(Step{});
+        steps.push_back(stepOf(f));
+    }
+    t.takeTrace();
+    return steps;
+}
+
+}  // namespace recordtest
