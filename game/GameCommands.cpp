@@ -3,6 +3,7 @@
 // steps, the end-of-game dialog and the ways to leave the program.
 
 #include "game/Form1.h"
+#include "game/PieceCode.h"
 
 namespace {
 
@@ -182,6 +183,10 @@ void Form1::描画_メッセージ(int IN_メッセージ番号) {
 }
 
 void Form1::終了(const std::string& 勝手) {
+    // The finished game can be stepped through again, but not onto the taking
+    // of a king: play could then go on from a board with one king.
+    if (recordIndex >= 1 && piece::abs(moveRecord.capturedPiece[recordIndex]) == piece::abs(LOWER_KING))
+        recordLength = recordIndex - 1;
     platform.messageBox("終了", 勝手 + "の勝ちです", BoxButtons::Ok);
     if (platform.messageBox("再ゲーム", "続けますか？", BoxButtons::YesNo) == BoxAnswer::Yes) {
         初期設定();

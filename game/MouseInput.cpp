@@ -147,8 +147,12 @@ void Form1::moveToDestination(int Button, int x, int y) {
         記録満杯通知();
         return;
     }
-    手順保存(m.fromX, m.fromY, m.toX, m.toY, m.piece, board[m.toX][m.toY], lowerTime, lowerTime + moveElapsed,
-             upperTime, upperTime);
+    // The record keeps both clocks as this move leaves them: in a two-person
+    // game the second player's moves run the upper clock.
+    const bool upperClock = gameMode == MODE_HUMAN && turn == GOTE;
+    手順保存(m.fromX, m.fromY, m.toX, m.toY, m.piece, board[m.toX][m.toY], lowerTime,
+             upperClock ? lowerTime : lowerTime + moveElapsed, upperTime,
+             upperClock ? upperTime + moveElapsed : upperTime);
     moveNumber += 1;
     描画_手数(moveNumber, textColor);
     if (調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.piece) == ON && Button == RIGHT_BUTTON) m.piece = promotedPiece;

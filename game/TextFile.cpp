@@ -1,5 +1,7 @@
 #include "game/TextFile.h"
 
+#include <exception>
+#include <filesystem>
 #include <iterator>
 
 #include "game/ShiftJis.h"
@@ -7,9 +9,17 @@
 namespace textfile {
 
 bool readLines(const std::string& path, std::vector<std::string>& lines) {
+    // Only a regular file: reading a folder of that name would throw.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return false;
+    }
     if (file.bad()) return false;
     lines.clear();
     std::string line;

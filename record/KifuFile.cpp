@@ -3,7 +3,6 @@
 // damaged or hostile file never puts an impossible position on the board.
 
 #include <cstdint>
-#include <exception>
 #include <filesystem>
 #include <vector>
 
@@ -36,19 +35,14 @@ constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
 
 enum class ReadResult { Read, Unopenable, TooLarge };
 
-// Only a regular file is read: a folder or a device named like a record is
-// refused as unopenable, and a read error never escapes the handler.
+// Only a regular file of a size a record can have is read.
 ReadResult readRecordFile(const std::string& path, std::vector<std::string>& lines) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return ReadResult::Unopenable;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     if (error) return ReadResult::Unopenable;
     if (size > MAX_FILE_BYTES) return ReadResult::TooLarge;
-    try {
-        return textfile::readLines(path, lines) ? ReadResult::Read : ReadResult::Unopenable;
-    } catch (const std::exception&) {
-        return ReadResult::Unopenable;
-    }
+    return textfile::readLines(path, lines) ? ReadResult::Read : ReadResult::Unopenable;
 }
 
 size_t characterCount(const std::string& utf8) {

@@ -40,3 +40,46 @@ TEST(GameCommands, AComputerGameAfterSteppingBackCutsTheRecordThere) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GameCommands, TwoPeopleEachRunTheirOwnClockInTheRecord) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    t.platform.clock = 100;
+    f.START_Click();
+    t.platform.clock = 105;
+    f.Timer1_Timer();
+    click(f, 7, 7);
+    click(f, 7, 6);
+    t.platform.clock = 112;
+    f.Timer1_Timer();
+    click(f, 3, 3);
+    click(f, 3, 4);
+    EXPECT_DOUBLE_EQ(f.lowerTime, 5);
+    EXPECT_DOUBLE_EQ(f.upperTime, 7);
+    EXPECT_DOUBLE_EQ(f.moveRecord.lowerTimeAfter[2], 5);
+    EXPECT_DOUBLE_EQ(f.moveRecord.upperTimeAfter[2], 7);
+    f.REPLAY_Click();
+    f.REPLAY_Click();
+    f.AFTER_Click();
+    f.AFTER_Click();
+    EXPECT_DOUBLE_EQ(f.lowerTime, 5);
+    EXPECT_DOUBLE_EQ(f.upperTime, 7);
+}
+
+TEST(GameCommands, AFinishedGameIsNotReplayedOntoTheTakingOfAKing) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.START_Click();
+    t.position("4k4/9/9/9/9/9/9/4r4/4K4 b - 1");
+    f.turn = f.upperSide;
+    click(f, 5, 8);
+    click(f, 5, 9);  // the upper rook takes the king; Yes to "続けますか？" resets
+    EXPECT_EQ(f.turn, Form1::NO_GAME);
+    EXPECT_EQ(f.recordLength, 0);
+}
+
+}  // namespace

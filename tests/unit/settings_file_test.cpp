@@ -137,3 +137,16 @@ TEST(Options, GuidanceOffRestoresEveryOutline) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SettingsFile, AFolderInPlaceOfTheFileGivesTheDefaults) {
+    TempFolder folder;
+    std::filesystem::create_directory(Form1::SETTINGS_FILE);
+    TestForm t;
+    t.form.Form_Load();
+    EXPECT_EQ(t.form.backgroundKind, Form1::BG_MIDORI);
+    EXPECT_TRUE(t.form.isChecked(Menu::KEIKA));
+}
+
+}  // namespace
