@@ -9,8 +9,20 @@
 #include "platform/Platform.h"
 
 namespace {
+
 constexpr int ESC_KEY = 27;
+
+bool isOption(int item) {
+    switch (item) {
+    case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::MIDORI: case Menu::TATAMI:
+    case Menu::TAKE: case Menu::UCHU: case Menu::RENGA: case Menu::SIDOU: case Menu::KEIKA: case Menu::BGM:
+        return true;
+    default:
+        return false;
+    }
 }
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     setWindowTitle("Mirelo");
@@ -37,6 +49,16 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
 void MainWindow::attach(Form1& gameForm) {
     form = &gameForm;
     panel->show(form->filePanel);
+    syncMenus();
+}
+
+void MainWindow::syncMenu(int item) {
+    actions[item]->setChecked(form->menuChecked[item]);
+    actions[item]->setEnabled(form->menuEnabled[item]);
+}
+
+void MainWindow::syncMenus() {
+    for (int item = 0; item < Menu::ITEM_COUNT; ++item) syncMenu(item);
 }
 
 void MainWindow::buildMenus() {
@@ -54,7 +76,12 @@ void MainWindow::buildMenus() {
         } else {
             action = info.parent == MENU_BAR ? menuBar()->addAction(caption)
                                              : actions[info.parent]->menu()->addAction(caption);
-            connect(action, &QAction::triggered, this, [this, item] { deliver([&] { form->menuClick(item); }); });
+            // Options and levels carry a check mark; the game decides it, not the click.
+            action->setCheckable(isOption(item));
+            connect(action, &QAction::triggered, this, [this, item] {
+                deliver([&] { form->menuClick(item); });
+                if (form) syncMenu(item);
+            });
         }
         action->setObjectName(QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
         actions[item] = action;

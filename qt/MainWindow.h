@@ -22,6 +22,9 @@ public:
     explicit MainWindow(const QString& pictureFolder);
 
     void attach(Form1& form);
+    // Shows a menu item's check mark and enabled state as the game holds them.
+    void syncMenu(int item);
+    void syncMenus();
     // Runs one event of the game; a program end closes the window.
     void deliver(const std::function<void()>& event);
 

@@ -34,11 +34,7 @@ BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& te
 }
 
 void QtPlatform::menuChanged(int item) {
-    if (!form) return;
-    QAction* action = window.action(item);
-    action->setCheckable(action->isCheckable() || form->menuChecked[item]);
-    action->setChecked(form->menuChecked[item]);
-    action->setEnabled(form->menuEnabled[item]);
+    if (form) window.syncMenu(item);
 }
 
 void QtPlatform::panelChanged() {

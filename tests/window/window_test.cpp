@@ -113,6 +113,19 @@ TEST_F(Window, ClicksMapBackToTwips) {
     EXPECT_TRUE(shows(surface(), 7, 6, "SITA_HU0"));
 }
 
+TEST_F(Window, MenusCarryTheGamesCheckMarks) {
+    EXPECT_TRUE(window.action(Menu::LEVEL3)->isChecked());
+    window.action(Menu::LEVEL1)->trigger();
+    EXPECT_TRUE(window.action(Menu::LEVEL1)->isChecked());
+    EXPECT_FALSE(window.action(Menu::LEVEL3)->isChecked());
+    EXPECT_EQ(form.comLevel, 1);
+    // Choosing the background that is already ticked keeps its tick.
+    const bool midori = form.isChecked(Menu::MIDORI);
+    window.action(Menu::MIDORI)->trigger();
+    EXPECT_EQ(window.action(Menu::MIDORI)->isChecked(), midori);
+    EXPECT_EQ(window.action(Menu::MIDORI)->isChecked(), form.isChecked(Menu::MIDORI));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
