@@ -1,0 +1,193 @@
+// The computer's turn: a one-ply search. Every legal board move and drop of
+// the upper side is tried on the real board, the influence maps are rebuilt
+// for it and 盤評価 scores it; the first candidate with the highest score is
+// played. The board is put back after every trial; the hands are never touched.
+
+#include <cstring>
+
+#include "com/ReachableSquares.h"
+#include "com/Squares.h"
+#include "game/Form1.h"
+#include "game/PieceCode.h"
+
+namespace {
+
+constexpr Score NO_CANDIDATE = -99999_pt;
+constexpr double THINKING_X = -1.5, THINKING_Y = 8.5;  // below the upper stand
+constexpr int THINKING_FONT_SIZE = 12;
+
+struct Candidate {
+    int fromX = 0, fromY = 0, toX = 0, toY = 0;
+    int piece = 0;      // unpromoted code
+    int finalCode = 0;  // the code it would play
+    Score score = NO_CANDIDATE;
+    bool found() const { return piece != 0; }
+};
+
+void showThinking(Form1& f) {
+    for (int x = -2; x <= 0; ++x) f.描画_絵(f.backgroundKind, x, 8);
+    f.描画_桝輪郭(f.lineColor, -1, 7);
+    f.描画_数値(THINKING_X, THINKING_Y, "思考中", f.shadowColor, 0, THINKING_FONT_SIZE);
+    f.描画_数値(THINKING_X - 0.1, THINKING_Y - 0.1, "思考中", f.resultColor, 0, THINKING_FONT_SIZE);
+    f.描画_桝輪郭(f.lineColor, 1, 8);
+}
+
+// The position before the move, as the evaluation compares against it.
+void prepareSearch(Form1& f) {
+    std::memcpy(f.savedBoard, f.board, sizeof f.board);
+    f.調査_2歩フラグ設定();
+    f.escapeCountBefore = f.調査_自王逃道();  // from the maps the last survey left
+    f.勢力調査();
+    f.調査_持角狙座標();
+    f.調査_移動不可駒();
+    f.upperHandCountBefore = f.upperHandCount;
+    std::memcpy(f.lowerInfluenceBefore, f.lowerInfluence, sizeof f.lowerInfluence);
+    std::memcpy(f.upperInfluenceBefore, f.upperInfluence, sizeof f.upperInfluence);
+    std::memcpy(f.upperAttackerXBefore, f.upperAttackerX, sizeof f.upperAttackerX);
+    std::memcpy(f.upperAttackerYBefore, f.upperAttackerY, sizeof f.upperAttackerY);
+    f.platform.refresh();
+}
+
+// Tells the scenario trace about a scored candidate and keeps it if it is
+// strictly better, so that among equal scores the first one found is played.
+void consider(Form1& f, Candidate& best, const Candidate& c) {
+    if (f.candidateObserver)
+        f.candidateObserver(f.candidateObserverContext, c.fromX, c.fromY, c.toX, c.toY, c.finalCode, c.score);
+    if (c.score > best.score) best = c;
+}
+
+Score evaluate(Form1& f, const Candidate& c, int captured, int code) {
+    f.勢力調査();
+    return f.盤評価(captured, code, c.fromX, c.fromY, c.toX, c.toY);
+}
+
+// Scores a board move standing on the board. A move that may but need not
+// promote is scored both ways; pawns, bishops and rooks lose nothing by
+// promoting and always do.
+void scoreBoardMove(Form1& f, Candidate& c, int captured) {
+    if (f.調査_駒成(c.fromX, c.fromY, c.toX, c.toY, c.piece) == Form1::OFF) {
+        c.finalCode = c.piece;
+        c.score = evaluate(f, c, captured, c.piece);
+        return;
+    }
+    const int promoted = f.promotedPiece;
+    if (f.移動後チェック(c.toY, c.piece) == Form1::ON) {
+        c.finalCode = c.piece;
+        c.score = evaluate(f, c, captured, c.piece);
+        f.board[c.toX][c.toY] = promoted;
+        const Score promotedScore = evaluate(f, c, captured, promoted);
+        if (promotedScore > c.score) c.score = promotedScore, c.finalCode = promoted;
+        if (c.piece == Form1::UPPER_PAWN || c.piece == Form1::UPPER_BISHOP || c.piece == Form1::UPPER_ROOK)
+            c.finalCode = promoted;
+        return;
+    }
+    f.board[c.toX][c.toY] = promoted;
+    c.finalCode = promoted;
+    c.score = evaluate(f, c, captured, promoted);
+}
+
+// Board moves, source by source. Returns true when a capture of the lower
+// king ends the search.
+bool searchBoardMoves(Form1& f, Candidate& best) {
+    for (int x = 1; x <= Form1::boardSize; ++x) {
+        f.Timer1_Timer();  // the clock display keeps running while the computer thinks
+        for (int y = 1; y <= Form1::boardSize; ++y) {
+            const int code = f.board[x][y];
+            if (code < Form1::UPPER_PAWN) continue;
+            for (const auto [tx, ty] : com::reachableSquares(f.board, x, y, code)) {
+                if (f.移動チェック(x, y, tx, ty, code) == Form1::OFF) continue;
+                f.movingPiece = code;
+                f.sourceKingDistance = com::stepsBetween(x, y, f.lowerKingX, f.lowerKingY);
+                const int captured = f.board[tx][ty];
+                Candidate c{x, y, tx, ty, code};
+                f.board[x][y] = Form1::EMPTY;
+                f.board[tx][ty] = code;
+                scoreBoardMove(f, c, captured);
+                f.board[tx][ty] = captured;
+                f.board[x][y] = code;
+                consider(f, best, c);
+                if (captured == Form1::LOWER_KING) {  // taking the king is played at once
+                    best = c;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// Drops, pawn first and rook last. Once the best is a mate (9998 or more),
+// the search ends after the drop just tried.
+void searchDrops(Form1& f, Candidate& best) {
+    if (f.upperHandCountBefore <= 0) return;
+    for (int k = 1; k <= 7; ++k) {
+        f.Timer1_Timer();
+        if (f.upperHand[k] < 1) continue;
+        const int code = piece::ofHandIndex(k);
+        f.movingPiece = code;
+        for (int x = 1; x <= Form1::boardSize; ++x)
+            for (int y = 1; y <= Form1::boardSize; ++y) {
+                if (f.board[x][y] != Form1::EMPTY || f.移動チェック(piece::UPPER_STAND_X, k, x, y, code) == Form1::OFF)
+                    continue;
+                Candidate c{piece::UPPER_STAND_X, k, x, y, code, code};
+                f.board[x][y] = code;
+                c.score = evaluate(f, c, Form1::EMPTY, code);
+                f.board[x][y] = Form1::EMPTY;
+                consider(f, best, c);
+                if (best.score >= 9998_pt) return;
+            }
+    }
+}
+
+void play(Form1& f, const Candidate& best) {
+    f.手順保存(best.fromX, best.fromY, best.toX, best.toY, best.piece, best.finalCode, f.lowerTime, f.lowerTime,
+               f.upperTime, f.upperTime + f.moveElapsed);
+    f.moveNumber += 1;
+    f.描画_手数(f.moveNumber, f.textColor);
+    f.駒移動(best.fromX, best.fromY, best.toX, best.toY, best.finalCode);
+    f.playSound(f.sndPiece);
+    f.setTimer1(false);
+
+    f.勢力調査();
+    // A captured king ends the game, whatever the mate test makes of its old square.
+    if (f.winner == f.upperSide) {
+        f.終了("ｺﾝﾋﾟｭｰﾀ");
+        return;
+    }
+    if (f.詰めかMAN() == Form1::ON)
+        f.platform.messageBox("詰め ?", "よし！!", BoxButtons::Ok);
+    else if (f.upperInfluence[f.lowerKingX][f.lowerKingY] > 0)
+        f.platform.messageBox("", "   ** 王手 **", BoxButtons::Ok);
+    f.描画_移動結果(f.upperSide, best.toX, best.toY, best.finalCode, f.textColor);
+    f.描画_桝輪郭(f.textColor, best.toX, best.toY);
+
+    f.upperTime += f.moveElapsed;
+    f.moveStartTime = f.platform.clockSeconds();
+    f.turn = f.lowerSide;
+    if (f.isChecked(Menu::KEIKA)) f.setTimer1(true);
+}
+
+}  // namespace
+
+void Form1::com_ban() {
+    // A full record takes no more moves; the search would be wasted.
+    if (recordIsFull()) {
+        記録満杯通知();
+        return;
+    }
+    moveStartTime = platform.clockSeconds();
+    if (isChecked(Menu::KEIKA)) setTimer1(true);
+    showThinking(*this);
+
+    Candidate best;
+    prepareSearch(*this);
+    if (!searchBoardMoves(*this, best)) searchDrops(*this, best);
+
+    // With nothing to play the computer has lost.
+    if (!best.found()) {
+        setTimer1(false);
+        終了("あなた");
+        return;
+    }
+    play(*this, best);
+}
