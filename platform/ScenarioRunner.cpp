@@ -134,6 +134,7 @@ int ScenarioRunner::run(std::istream& in) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         try {
             runLine(line);
+            out.flush();  // a program reading the trace may be waiting for it
         } catch (const BadLine& bad) {
             out.flush();
             err << "error: line " << number << ": " << bad.reason << '\n';

@@ -22,11 +22,15 @@ QString pictureFolder() {
     return QString(MIRELO_DATA_DIR) + "/pictures";
 }
 
-int runScenario(MainWindow& window, QtPlatform& qtPlatform, const char* path) {
-    std::ifstream file(path);
-    if (!file) {
-        std::cerr << "mirelo: cannot read " << path << '\n';
-        return 2;
+// FILE "-" reads the scenario from standard input, so a program can play.
+int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& path) {
+    std::ifstream file;
+    if (path != "-") {
+        file.open(path);
+        if (!file) {
+            std::cerr << "mirelo: cannot read " << path << '\n';
+            return 2;
+        }
     }
     ScenarioPlatform platform(std::cout, &qtPlatform);
     Form1 form(platform);
@@ -38,7 +42,7 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const char* path) {
         QApplication::processEvents();
         return window.grab().save(QString::fromStdString(shot), "PNG");
     });
-    return runner.run(file);
+    return runner.run(path == "-" ? std::cin : file);
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ int main(int argc, char** argv) {
             std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";
             return 2;
         }
-        return runScenario(window, qtPlatform, args[scenarioAt + 1].toLocal8Bit().constData());
+        return runScenario(window, qtPlatform, args[scenarioAt + 1].toStdString());
     }
 
     Form1 form(qtPlatform);
