@@ -5,14 +5,16 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 struct TempFolder {
     std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::path path;
 
     TempFolder() {
+        // Tests run as parallel processes: the process id keeps their folders apart.
         path = std::filesystem::temp_directory_path() /
-               ("mirelo-test-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" +
-                std::to_string(counter()++));
+               ("mirelo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
         std::filesystem::current_path(path);
