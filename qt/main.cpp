@@ -2,12 +2,12 @@
 // the real window instead of waiting for the user (see mirelo-cli).
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <fstream>
 #include <iostream>
 
+#include "game/DataFolder.h"
 #include "game/Form1.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/ScenarioRunner.h"
@@ -16,11 +16,7 @@
 
 namespace {
 
-// Pictures beside the current directory first, like the sounds, else the installed ones.
-QString pictureFolder() {
-    if (QDir("assets/pictures").exists()) return "assets/pictures";
-    return QString(MIRELO_DATA_DIR) + "/pictures";
-}
+QString pictureFolder() { return QString::fromStdString(dataFolder() + "/pictures"); }
 
 // FILE "-" reads the scenario from standard input, so a program can play.
 int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& path) {

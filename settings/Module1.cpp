@@ -1,5 +1,7 @@
 #include "settings/Module1.h"
 
+#include "game/DataFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,7 +10,7 @@
 std::string Module1::soundPath(const std::string& fileName) {
     std::error_code error;
     if (std::filesystem::exists(fileName, error)) return fileName;
-    return std::string(MIRELO_DATA_DIR) + "/sounds/" + fileName;
+    return dataFolder() + "/sounds/" + fileName;
 }
 
 void Module1::InitSound(void* window) {

@@ -25,7 +25,7 @@ public:
     void TermSound();
 
     // Where a sound file is read from: the current directory, else the
-    // installed program's data folder.
+    // game's data folder.
     static std::string soundPath(const std::string& fileName);
 
 private:
