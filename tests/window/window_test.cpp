@@ -98,19 +98,27 @@ TEST_F(Window, KeepsItsPictureWhenRepaintedAndScalesWithTheWindow) {
     EXPECT_EQ(large.copy(QRect(at + QPoint(2, 2), QSize(60, 76))), rook2x.copy(2, 2, 60, 76));
 }
 
-TEST_F(Window, ClicksMapBackToTwips) {
+TEST_F(Window, AGameIsPlayedWithTheMouse) {
     window.deliver([&] { form.START_Click(); });
     QApplication::processEvents();
-    // Lower pawn from (7, 7) to (7, 6) with the left button, at 100 %.
-    const auto click = [&](int x, int y) {
-        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(x + 0.5, y + 0.5));
+    const auto click = [&](Qt::MouseButton button, int x, int y) {
+        QTest::mouseClick(&window.surface(), button, {}, cellPixel(x + 0.5, y + 0.5));
     };
-    click(7, 7);
-    click(7, 6);
-    EXPECT_EQ(form.board[7][6], Form1::LOWER_PAWN);
-    EXPECT_EQ(form.board[7][7], Form1::EMPTY);
-    EXPECT_EQ(form.moveNumber, 1);
-    EXPECT_TRUE(shows(surface(), 7, 6, "SITA_HU0"));
+    click(Qt::LeftButton, 3, 7);  // the lower pawn opens the bishop's diagonal
+    click(Qt::LeftButton, 3, 6);
+    click(Qt::LeftButton, 7, 3);  // and so does the upper pawn
+    click(Qt::LeftButton, 7, 4);
+    click(Qt::LeftButton, 2, 8);  // bishop takes bishop, promoting with the right button
+    click(Qt::RightButton, 8, 2);
+    EXPECT_EQ(form.moveNumber, 3);
+    EXPECT_EQ(form.board[8][2], Form1::LOWER_HORSE);
+    EXPECT_EQ(form.lowerHand[6], 1);
+    const QImage shot = surface();
+    EXPECT_TRUE(shows(shot, 3, 6, "SITA_HU0"));
+    EXPECT_TRUE(shows(shot, 7, 4, "UE_HU0"));
+    EXPECT_TRUE(shows(shot, 8, 2, "SITA_KAKU1"));
+    EXPECT_TRUE(shows(shot, 2, 8, "KARA_MASU"));
+    EXPECT_TRUE(shows(shot, 11, 8, "SITA_KAKU0"));  // the captured bishop on the lower stand
 }
 
 TEST_F(Window, MenusCarryTheGamesCheckMarks) {
