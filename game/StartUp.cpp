@@ -51,9 +51,10 @@ void Form1::Form_Load() {
 }
 
 void Form1::初期設定() {
-    // A record begun from a handicap position cannot be replayed on the full
-    // board this reset sets up: its moves would land on pieces it never saw.
-    if (handicapSet == ON) recordLength = 0;
+    // A record begun from a handicap position or a turned board cannot be
+    // replayed on the initial position this reset sets up: its moves would
+    // land on pieces they never saw.
+    if (handicapSet == ON || reversed == ON) recordLength = 0;
     handicapLevel = 0;
     handicapSet = OFF;
     gameMode = MODE_HUMAN;

@@ -32,6 +32,11 @@ Soak::Soak(std::uint64_t seed, fs::path folder) : random(seed), folder(std::move
     prepareRecordFiles();
 }
 
+void Soak::remember(const std::string& line) {
+    recent.push_back(line);
+    if (recent.size() > RECENT_EVENTS) recent.pop_front();
+}
+
 void Soak::startProgram() {
     form = std::make_unique<Form1>(platform);
     deliver("# the program starts", [&] { form->Form_Load(); });
@@ -48,8 +53,7 @@ void Soak::deliver(const std::string& line, const std::function<void()>& event) 
         platform.answers.push_back(yes ? BoxAnswer::Yes : BoxAnswer::No);
         answers += yes ? " yes" : " no";
     }
-    recent.push_back(answers + "\n" + line);
-    if (recent.size() > RECENT_EVENTS) recent.pop_front();
+    remember(answers + "\n" + line);
     try {
         event();
     } catch (const ProgramEnd&) {
@@ -135,7 +139,7 @@ void Soak::oneEvent() {
     } else if (kind < 90) {
         platform.clock += pick(4000) / 1000.0;
         if (platform.clock >= 86400) platform.clock -= 86400;
-        recent.push_back("time " + std::to_string(platform.clock));
+        remember("time " + std::to_string(platform.clock));
         const int ticks = 1 + pick(5);
         for (int i = 0; i < ticks; ++i) deliver("tick", [&] { form->Timer1_Timer(); });
     } else {
@@ -223,11 +227,11 @@ void Soak::panelEvent() {
     } else if (kind == 4) {
         const int box = 1 + pick(4);
         const std::string text = RANDOM_TEXTS[pick(std::size(RANDOM_TEXTS))];
-        recent.push_back("control Text" + std::to_string(box) + " " + text);
+        remember("control Text" + std::to_string(box) + " " + text);
         form->setPanelText(box, text);
     } else if (kind == 5) {
         const std::string name = "saved" + std::to_string(pick(4));
-        recent.push_back("control Text1 " + name);
+        remember("control Text1 " + name);
         form->setPanelText(1, name);
         deliver("control Command1", [&] { form->Command1_Click(); });
     } else {

@@ -28,6 +28,8 @@ private:
     // Delivers one event, described by the scenario line that would cause it.
     void deliver(const std::string& line, const std::function<void()>& event);
     void click(int button, double X, double Y);
+    // Keeps the scenario line of an event among the last few.
+    void remember(const std::string& line);
     void oneEvent();
     void plausibleClick();
     void anyClick();

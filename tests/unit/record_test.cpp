@@ -111,3 +111,25 @@ TEST(MoveRecord, AHandicapGameIsNotReplayedOnTheFullBoardAfterAReset) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MoveRecord, MovesMadeOnATurnedBoardAreNotReplayedAfterAReset) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.START_Click();
+    f.REVERSE_Click();
+    const auto click = [&](int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); };
+    // On the turned board the side to move holds the upper pieces.
+    click(3, 3);
+    click(3, 4);
+    ASSERT_EQ(f.recordLength, 1);
+    f.CANCEL_Click();
+    EXPECT_EQ(f.recordLength, 0);
+    f.START_Click();
+    f.AFTER_Click();
+    EXPECT_EQ(sfen::of(f).substr(0, 62), "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - ");
+}
+
+}  // namespace
