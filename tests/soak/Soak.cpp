@@ -26,7 +26,7 @@ const char* const RANDOM_TEXTS[] = {"", "game", "対局", "a/b", "..", ".", "名
 
 Soak::Soak(std::uint64_t seed, fs::path folder) : random(seed), folder(std::move(folder)) {
     fs::remove_all(this->folder);
-    fs::create_directories(this->folder);
+    fs::create_directories(this->folder / "sub");
     fs::current_path(this->folder);
     startProgram();
     prepareRecordFiles();
@@ -210,11 +210,13 @@ void Soak::menuCommand() {
 void Soak::panelEvent() {
     const int kind = pick(7);
     if (kind == 0) {
-        const std::string paths[] = {folder.string(), "/", "/nonexistent/place", folder.string() + "/.."};
+        // Never outside the scratch folder: the game writes files where the panel points.
+        const std::string paths[] = {folder.string(), (folder / "sub").string(), "/nonexistent/place",
+                                     (folder / "sub" / "..").string()};
         const std::string path = paths[pick(4)];
         deliver("control Dir1 " + path, [&] { form->Dir1_Change(path); });
     } else if (kind == 1) {
-        const std::string drive = chance(50) ? "/" : "/no/such/drive";
+        const std::string drive = chance(50) ? (folder / "sub").string() : "/no/such/drive";
         deliver("control Drive1 " + drive, [&] { form->Drive1_Change(drive); });
     } else if (kind <= 3) {
         std::vector<std::string> names;
