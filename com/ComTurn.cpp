@@ -32,22 +32,6 @@ void showThinking(Form1& f) {
     f.描画_桝輪郭(f.lineColor, 1, 8);
 }
 
-// The position before the move, as the evaluation compares against it.
-void prepareSearch(Form1& f) {
-    std::memcpy(f.savedBoard, f.board, sizeof f.board);
-    f.調査_2歩フラグ設定();
-    f.escapeCountBefore = f.調査_自王逃道();  // from the maps the last survey left
-    f.勢力調査();
-    f.調査_持角狙座標();
-    f.調査_移動不可駒();
-    f.upperHandCountBefore = f.upperHandCount;
-    std::memcpy(f.lowerInfluenceBefore, f.lowerInfluence, sizeof f.lowerInfluence);
-    std::memcpy(f.upperInfluenceBefore, f.upperInfluence, sizeof f.upperInfluence);
-    std::memcpy(f.upperAttackerXBefore, f.upperAttackerX, sizeof f.upperAttackerX);
-    std::memcpy(f.upperAttackerYBefore, f.upperAttackerY, sizeof f.upperAttackerY);
-    f.platform.refresh();
-}
-
 // Tells the scenario trace about a scored candidate and keeps it if it is
 // strictly better, so that among equal scores the first one found is played.
 void consider(Form1& f, Candidate& best, const Candidate& c) {
@@ -169,6 +153,21 @@ void play(Form1& f, const Candidate& best) {
 
 }  // namespace
 
+// The position before the move, as the evaluation compares against it.
+void Form1::prepareComSearch() {
+    std::memcpy(savedBoard, board, sizeof board);
+    調査_2歩フラグ設定();
+    escapeCountBefore = 調査_自王逃道();  // from the maps the last survey left
+    勢力調査();
+    調査_持角狙座標();
+    調査_移動不可駒();
+    upperHandCountBefore = upperHandCount;
+    std::memcpy(lowerInfluenceBefore, lowerInfluence, sizeof lowerInfluence);
+    std::memcpy(upperInfluenceBefore, upperInfluence, sizeof upperInfluence);
+    std::memcpy(upperAttackerXBefore, upperAttackerX, sizeof upperAttackerX);
+    std::memcpy(upperAttackerYBefore, upperAttackerY, sizeof upperAttackerY);
+}
+
 void Form1::com_ban() {
     // A full record takes no more moves; the search would be wasted.
     if (recordIsFull()) {
@@ -180,7 +179,8 @@ void Form1::com_ban() {
     showThinking(*this);
 
     Candidate best;
-    prepareSearch(*this);
+    prepareComSearch();
+    platform.refresh();
     if (!searchBoardMoves(*this, best)) searchDrops(*this, best);
 
     // With nothing to play the computer has lost.

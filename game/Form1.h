@@ -258,6 +258,8 @@ public:
 
     // ------------------------------------------------------------- computer (com/)
     void com_ban();
+    // Saves the position before the computer's move and the probes' maps of it.
+    void prepareComSearch();
     Score 盤評価(int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
     int 調査_移動可場所数(int 移動元X, int 移動元Y, int 移動駒);
     int 調査_桂狙い(int 移動先X, int 移動先Y);

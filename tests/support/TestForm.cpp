@@ -14,3 +14,11 @@ std::string TestForm::takeTrace() {
     trace.str("");
     return text;
 }
+
+void TestForm::computerToMove(const std::string& text) {
+    position(text);
+    form.gameMode = Form1::MODE_COM;
+    form.lowerSide = form.SENTE;
+    form.upperSide = form.GOTE;
+    form.turn = form.upperSide;
+}

@@ -16,6 +16,8 @@ struct TestForm {
 
     // Puts a position on the board and in the hands (as the scenario command does).
     void position(const std::string& text);
+    // A game against the computer in that position, the computer to move.
+    void computerToMove(const std::string& position);
     // The trace written since the last call.
     std::string takeTrace();
 };

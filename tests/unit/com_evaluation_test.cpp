@@ -25,24 +25,10 @@ struct Move {
 // search, so that single candidates can be placed and scored.
 struct ComToMove : TestForm {
     explicit ComToMove(const char* sfen) {
-        position(sfen);
+        computerToMove(sfen);
         Form1& f = form;
-        f.gameMode = Form1::MODE_COM;
-        f.lowerSide = f.SENTE;
-        f.upperSide = f.GOTE;
-        f.turn = f.upperSide;
         f.勢力調査();  // the survey after the human's move
-        std::memcpy(f.savedBoard, f.board, sizeof f.board);
-        f.調査_2歩フラグ設定();
-        f.escapeCountBefore = f.調査_自王逃道();
-        f.勢力調査();
-        f.調査_持角狙座標();
-        f.調査_移動不可駒();
-        f.upperHandCountBefore = f.upperHandCount;
-        std::memcpy(f.lowerInfluenceBefore, f.lowerInfluence, sizeof f.lowerInfluence);
-        std::memcpy(f.upperInfluenceBefore, f.upperInfluence, sizeof f.upperInfluence);
-        std::memcpy(f.upperAttackerXBefore, f.upperAttackerX, sizeof f.upperAttackerX);
-        std::memcpy(f.upperAttackerYBefore, f.upperAttackerY, sizeof f.upperAttackerY);
+        f.prepareComSearch();
     }
 
     // What `measure` gives with the move standing on the board; the board is put back.

@@ -23,12 +23,8 @@ struct ComGame : TestForm {
     std::vector<Candidate> candidates;
 
     explicit ComGame(const char* sfen, int level = 3) {
-        position(sfen);
+        computerToMove(sfen);
         Form1& f = form;
-        f.gameMode = Form1::MODE_COM;
-        f.lowerSide = f.SENTE;
-        f.upperSide = f.GOTE;
-        f.turn = f.upperSide;
         f.comLevel = level;
         f.candidateObserverContext = &candidates;
         f.candidateObserver = [](void* context, int fx, int fy, int tx, int ty, int code, Score score) {

@@ -8,12 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
-
-namespace recordtest {
-std::string freshFolder(const std::string& tag);
-void clickCell(Form1& f, int button, int x, int y);
-}  // namespace recordtest
 
 namespace {
 

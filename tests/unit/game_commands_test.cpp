@@ -8,6 +8,16 @@ namespace {
 
 void click(Form1& f, int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); }
 
+// Two people open with a pawn each.
+void twoOpeningMoves(Form1& f) {
+    f.Form_Load();
+    f.START_Click();
+    click(f, 7, 7);
+    click(f, 7, 6);
+    click(f, 3, 3);
+    click(f, 3, 4);
+}
+
 TEST(GameCommands, AComputerGameAfterTurningTheBoardDoesNotReviveTheRecord) {
     TestForm t;
     Form1& f = t.form;
@@ -26,12 +36,7 @@ TEST(GameCommands, AComputerGameAfterTurningTheBoardDoesNotReviveTheRecord) {
 TEST(GameCommands, AComputerGameAfterSteppingBackCutsTheRecordThere) {
     TestForm t;
     Form1& f = t.form;
-    f.Form_Load();
-    f.START_Click();
-    click(f, 7, 7);
-    click(f, 7, 6);
-    click(f, 3, 3);
-    click(f, 3, 4);
+    twoOpeningMoves(f);
     f.REPLAY_Click();
     f.SENTE_Click();  // the computer (upper side) is to move: it plays at once
     EXPECT_EQ(f.recordIndex, 2);

@@ -8,18 +8,8 @@
 #include <vector>
 
 #include "game/PieceCode.h"
+#include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
-
-namespace recordtest {
-std::string freshFolder(const std::string& tag);
-struct Step {
-    std::string sfen;
-    int lowerHandCount = 0, upperHandCount = 0;
-    double lowerTime = 0, upperTime = 0;
-};
-Step stepOf(const Form1& f);
-void clickCell(Form1& f, int button, int x, int y);
-}  // namespace recordtest
 
 namespace {
 

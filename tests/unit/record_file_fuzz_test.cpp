@@ -17,17 +17,8 @@
 #include <vector>
 
 #include "game/PieceCode.h"
+#include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
-
-namespace recordtest {
-struct Step {
-    std::string sfen;
-    int lowerHandCount = 0, upperHandCount = 0;
-    double lowerTime = 0, upperTime = 0;
-};
-std::string freshFolder(const std::string& tag);
-std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer);
-}  // namespace recordtest
 
 namespace {
 

@@ -13,19 +13,8 @@
 
 #include "game/PieceCode.h"
 #include "record/KifuFormat.h"
+#include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
-
-namespace recordtest {
-struct Step {
-    std::string sfen;
-    int lowerHandCount = 0, upperHandCount = 0;
-    double lowerTime = 0, upperTime = 0;
-};
-Step stepOf(const Form1& f);
-std::string freshFolder(const std::string& tag);
-void clickCell(Form1& f, int button, int x, int y);
-std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer);
-}  // namespace recordtest
 
 namespace {
 

@@ -1,7 +1,4 @@
-// Games played the way a user plays them, for the record tests: every move goes
-// through the mouse (and, against the computer, the computer's own turn), and
-// the state after each move is kept to compare with what stepping shows later.
-// The declarations are repeated in the tests that use these helpers.
+#include "tests/support/RecordGames.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +14,6 @@
 #include "tests/support/TestForm.h"
 
 namespace recordtest {
-
-struct Step {
-    std::string sfen;
-    int lowerHandCount = 0, upperHandCount = 0;
-    double lowerTime = 0, upperTime = 0;
-};
 
 Step stepOf(const Form1& f) { return {sfen::of(f), f.lowerHandCount, f.upperHandCount, f.lowerTime, f.upperTime}; }
 
