@@ -149,6 +149,11 @@ static void stepHandicap(Form1& f, int step) {
         return;
     }
     f.recordLength = 0;
+    // The step may take off the very piece that is selected: drop the selection.
+    if (f.clickState == 1) {
+        f.clickState = 0;
+        f.描画_将棋盤桝();
+    }
     const int from = f.handicapLevel;
     const int to = from + step;
     if (to >= -HANDICAP_MAX && to <= HANDICAP_MAX) {

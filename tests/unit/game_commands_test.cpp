@@ -88,3 +88,21 @@ TEST(GameCommands, AFinishedGameIsNotReplayedOntoTheTakingOfAKing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GameCommands, AHandicapStepDropsTheSelection) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    f.START_Click();
+    f.LEBEL_DOWN_Click();  // level -1: the lower bishop leaves
+    click(f, 8, 8);        // select the lower rook ...
+    f.LEBEL_DOWN_Click();  // ... which level -2 takes off
+    EXPECT_EQ(f.clickState, 0);
+    click(f, 6, 8);  // no rook may come back from nowhere
+    EXPECT_EQ(f.board[6][8], Form1::EMPTY);
+    EXPECT_EQ(f.board[8][8], Form1::EMPTY);
+}
+
+}  // namespace
