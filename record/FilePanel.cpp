@@ -119,8 +119,9 @@ void Form1::描画_棋譜_IO(int フラグ) {
 }
 
 void Form1::setPanelText(int box, const std::string& text) {
-    if (box < 1 || box > 4) return;
+    if (box < 1 || box > 4 || filePanel.text[box] == text) return;
     filePanel.text[box] = text;
+    platform.panelChanged();
 }
 
 void Form1::KIFU_READ_Click() {
