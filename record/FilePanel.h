@@ -8,8 +8,7 @@
 #include <vector>
 
 struct FilePanel {
-    static constexpr const char* FILE_PATTERN = "*.棋譜";
-    static constexpr const char* FILE_EXTENSION = ".棋譜";
+    static constexpr const char* FILE_EXTENSION = ".棋譜";  // the file list shows "*.棋譜"
 
     bool drive1Visible = false;
     bool dir1Visible = false;
