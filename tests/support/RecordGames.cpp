@@ -35,11 +35,6 @@ std::string freshFolder(const std::string& tag) {
     return folder.string();
 }
 
-void clickCell(Form1& f, int button, int x, int y) {
-    f.Form_MouseDown(button, 0, f.boardLeft + f.squareWidth * x + f.squareWidth / 2,
-                     f.boardTop + f.squareHeight * y + f.squareHeight / 2);
-}
-
 namespace {
 
 struct Move {

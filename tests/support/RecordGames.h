@@ -20,8 +20,6 @@ struct Step {
 Step stepOf(const Form1& f);
 // An empty folder of its own for a test, removed when the tests end.
 std::string freshFolder(const std::string& tag);
-// A mouse-down at the centre of grid cell (x, y).
-void clickCell(Form1& f, int button, int x, int y);
 // Plays `plies` random moves by mouse; the states after each move, the start first.
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer);
 

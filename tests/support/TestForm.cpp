@@ -22,3 +22,8 @@ void TestForm::computerToMove(const std::string& text) {
     form.upperSide = form.GOTE;
     form.turn = form.upperSide;
 }
+
+void clickCell(Form1& f, int button, int x, int y) {
+    f.Form_MouseDown(button, 0, f.boardLeft + f.squareWidth * x + f.squareWidth / 2,
+                     f.boardTop + f.squareHeight * y + f.squareHeight / 2);
+}

@@ -9,6 +9,9 @@
 #include "platform/ScenarioPlatform.h"
 #include "platform/Sfen.h"
 
+// A mouse-down at the centre of grid cell (x, y), as a player clicks it.
+void clickCell(Form1& f, int button, int x, int y);
+
 struct TestForm {
     std::ostringstream trace;
     ScenarioPlatform platform{trace, nullptr};

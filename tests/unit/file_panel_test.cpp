@@ -54,7 +54,7 @@ TEST(FilePanel, ModesAndWhatHidesThem) {
         (f.*c.open)();
         if (f.filePanel.textVisible) typeNames(f);
         if (c.then) (f.*c.then)();
-        if (c.panel == hidden && !c.then) recordtest::clickCell(f, Form1::LEFT_BUTTON, 5, 5);
+        if (c.panel == hidden && !c.then) clickCell(f, Form1::LEFT_BUTTON, 5, 5);
         EXPECT_EQ(shown(f.filePanel), c.panel);
         // What was typed stays while the boxes are shown and is gone once they are hidden.
         for (int box = 1; box <= 4; ++box)
@@ -171,8 +171,8 @@ TEST(FilePanel, Lists) {
     EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "z.棋譜"}));
 
     f.START_Click();
-    recordtest::clickCell(f, Form1::LEFT_BUTTON, 7, 7);
-    recordtest::clickCell(f, Form1::LEFT_BUTTON, 7, 6);
+    clickCell(f, Form1::LEFT_BUTTON, 7, 7);
+    clickCell(f, Form1::LEFT_BUTTON, 7, 6);
     f.KIFU_WRITE_Click();
     f.setPanelText(1, "m");
     f.Command1_Click();

@@ -6,7 +6,7 @@
 
 namespace {
 
-void click(Form1& f, int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); }
+void click(Form1& f, int x, int y) { clickCell(f, Form1::LEFT_BUTTON, x, y); }
 
 // Two people open with a pawn each.
 void twoOpeningMoves(Form1& f) {

@@ -13,7 +13,6 @@
 
 namespace {
 
-using recordtest::clickCell;
 using recordtest::Step;
 
 constexpr const char* START_POSITION = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";

@@ -19,7 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using recordtest::clickCell;
 using recordtest::Step;
 
 std::string readBytes(const std::string& path) {

@@ -96,7 +96,7 @@ TEST(MoveRecord, AHandicapGameIsNotReplayedOnTheFullBoardAfterAReset) {
     f.Form_Load();
     f.LBEL_UP_Click();  // the upper bishop leaves (8, 2)
     f.START_Click();
-    const auto click = [&](int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); };
+    const auto click = [&](int x, int y) { clickCell(f, Form1::LEFT_BUTTON, x, y); };
     click(7, 7);
     click(7, 6);
     click(2, 2);
@@ -120,7 +120,7 @@ TEST(MoveRecord, MovesMadeOnATurnedBoardAreNotReplayedAfterAReset) {
     f.Form_Load();
     f.START_Click();
     f.REVERSE_Click();
-    const auto click = [&](int x, int y) { f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); };
+    const auto click = [&](int x, int y) { clickCell(f, Form1::LEFT_BUTTON, x, y); };
     // On the turned board the side to move holds the upper pieces.
     click(3, 3);
     click(3, 4);
