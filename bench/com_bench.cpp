@@ -56,7 +56,7 @@ std::vector<Ply> legalMoves(Form1& f, int sign) {
     for (int k = 1; k <= 7; ++k) {
         if (hand[k] <= 0) continue;
         const int code = sign * piece::ofHandIndex(k);
-        const int standX = sign > 0 ? piece::UPPER_STAND_X : piece::LOWER_STAND_X;
+        const int standX = sign > 0 ? Form1::UPPER_STAND_X : Form1::LOWER_STAND_X;
         const int standY = sign > 0 ? k : piece::lowerStandRow(k);
         for (int tx = 1; tx <= 9; ++tx)
             for (int ty = 1; ty <= 9; ++ty)

@@ -1,7 +1,7 @@
 #pragma once
 // Form1 is the game's one window object: it owns every piece of game state for
 // the program's lifetime and every operation is one of its member functions,
-// under the name the game's design gives it. Each subsystem folder defines its
+// under its Japanese name. Each subsystem folder defines its
 // own members (game/, display/, rules/, com/, influence/, record/, settings/).
 // Nothing here allocates while a game runs: all arrays have fixed sizes.
 
@@ -9,61 +9,23 @@
 
 #include "game/MenuBar.h"
 #include "game/Score.h"
+#include "game/Vocabulary.h"
 #include "platform/Platform.h"
 #include "record/FilePanel.h"
 #include "settings/Module1.h"
 
-class Form1 {
+class Form1 : public Vocabulary {
 public:
     explicit Form1(Platform& platform);
 
     // ---------------------------------------------------------------- constants
     static constexpr int ON = 1;
     static constexpr int OFF = 0;
-    static constexpr int EMPTY = 0;
-    static constexpr int boardSize = 9;
     static constexpr int NO_GAME = 0;
     static constexpr int MODE_HUMAN = 0;
     static constexpr int MODE_COM = 1;
     static constexpr int LEFT_BUTTON = 1;
     static constexpr int RIGHT_BUTTON = 2;
-    static constexpr int LOGO = 1;
-    static constexpr int BG_MIDORI = 2;
-    static constexpr int BG_TATAMI = 3;
-    static constexpr int BG_TAKE = 4;
-    static constexpr int BG_UCHU = 5;
-    static constexpr int BG_RENGA = 6;
-
-    static constexpr int UPPER_PAWN = 10;
-    static constexpr int UPPER_TOKIN = 11;
-    static constexpr int UPPER_LANCE = 20;
-    static constexpr int UPPER_PROMOTED_LANCE = 21;
-    static constexpr int UPPER_KNIGHT = 30;
-    static constexpr int UPPER_PROMOTED_KNIGHT = 31;
-    static constexpr int UPPER_SILVER = 100;
-    static constexpr int UPPER_PROMOTED_SILVER = 101;
-    static constexpr int UPPER_GOLD = 110;
-    static constexpr int UPPER_GOLD_SPARE = 111;
-    static constexpr int UPPER_BISHOP = 800;
-    static constexpr int UPPER_HORSE = 801;
-    static constexpr int UPPER_ROOK = 900;
-    static constexpr int UPPER_DRAGON = 901;
-    static constexpr int UPPER_KING = 950;
-    static constexpr int LOWER_PAWN = -10;
-    static constexpr int LOWER_TOKIN = -11;
-    static constexpr int LOWER_LANCE = -20;
-    static constexpr int LOWER_PROMOTED_LANCE = -21;
-    static constexpr int LOWER_KNIGHT = -30;
-    static constexpr int LOWER_PROMOTED_KNIGHT = -31;
-    static constexpr int LOWER_SILVER = -100;
-    static constexpr int LOWER_PROMOTED_SILVER = -101;
-    static constexpr int LOWER_GOLD = -110;
-    static constexpr int LOWER_GOLD_SPARE = -111;
-    static constexpr int LOWER_BISHOP = -800;
-    static constexpr int LOWER_HORSE = -801;
-    static constexpr int LOWER_ROOK = -900;
-    static constexpr int LOWER_DRAGON = -901;
-    static constexpr int LOWER_KING = -950;
 
     static constexpr int RECORD_CAPACITY = 500;  // moves 1..500 of the move record
     static constexpr int TIMER_INTERVAL_MS = 50;
@@ -71,8 +33,8 @@ public:
 
     // -------------------------------------------------------------- game state
     int board[10][10]{};  // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY
-    int lowerHand[8]{};   // index 1 pawn .. 7 rook
-    int upperHand[8]{};
+    int lowerHand[HAND_KINDS + 1]{};  // index HAND_PAWN .. HAND_ROOK
+    int upperHand[HAND_KINDS + 1]{};
     int lowerHandCount = 0;
     int upperHandCount = 0;
     int lowerKingX = 0, lowerKingY = 0;
@@ -118,8 +80,8 @@ public:
     int textColor = 15;
     int shadowColor = 0;
     int labelColor = 14;
-    int boardLeft = 1050, boardTop = 100;
-    int squareWidth = 495, squareHeight = 615;
+    int boardLeft = BOARD_LEFT, boardTop = BOARD_TOP;
+    int squareWidth = SQUARE_WIDTH, squareHeight = SQUARE_HEIGHT;
     bool fontBold = false;  // the window font turns bold once the labels are drawn
 
     // Two-pawn flags per column 1..9.

@@ -7,25 +7,27 @@
 
 namespace {
 
+constexpr int HANDICAP_MAX = 10;
+
 // The piece each handicap level takes off (cumulative from level 0 towards it).
 struct HandicapPiece {
     int code, x, y;
 };
 
 HandicapPiece handicapPiece(int level) {
-    static constexpr HandicapPiece LOWER[11] = {
-        {0, 0, 0},          {-800, 2, 8}, {-900, 8, 8}, {-20, 1, 9}, {-20, 9, 9}, {-30, 2, 9},
-        {-30, 8, 9},        {-100, 3, 9}, {-100, 7, 9}, {-110, 4, 9}, {-110, 6, 9},
+    // The upper side's pieces in the order they go; the lower side loses the
+    // same kinds from the mirrored squares.
+    static constexpr HandicapPiece UPPER[HANDICAP_MAX + 1] = {
+        {Form1::EMPTY, 0, 0},      {Form1::UPPER_BISHOP, 8, 2}, {Form1::UPPER_ROOK, 2, 2},
+        {Form1::UPPER_LANCE, 9, 1}, {Form1::UPPER_LANCE, 1, 1},  {Form1::UPPER_KNIGHT, 8, 1},
+        {Form1::UPPER_KNIGHT, 2, 1}, {Form1::UPPER_SILVER, 7, 1}, {Form1::UPPER_SILVER, 3, 1},
+        {Form1::UPPER_GOLD, 6, 1},  {Form1::UPPER_GOLD, 4, 1},
     };
-    static constexpr HandicapPiece UPPER[11] = {
-        {0, 0, 0},        {800, 8, 2}, {900, 2, 2}, {20, 9, 1}, {20, 1, 1}, {30, 8, 1},
-        {30, 2, 1},       {100, 7, 1}, {100, 3, 1}, {110, 6, 1}, {110, 4, 1},
-    };
-    return level < 0 ? LOWER[-level] : UPPER[level];
+    if (level >= 0) return UPPER[level];
+    const HandicapPiece& p = UPPER[-level];
+    constexpr int mirror = Form1::boardSize + 1;
+    return {-p.code, mirror - p.x, mirror - p.y};
 }
-
-constexpr int HANDICAP_MAX = 10;
-constexpr int ESC_KEY = 27;
 
 }  // namespace
 

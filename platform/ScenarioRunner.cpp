@@ -168,7 +168,10 @@ void ScenarioRunner::runLine(const std::string& line) {
         need(4);
         const int button = buttonArgument(w[1]);
         const int x = integerArgument(w[2]), y = integerArgument(w[3]);
-        deliver([&] { form.Form_MouseDown(button, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); });
+        // The centre of the cell, in whole twips as the scenario language defines it.
+        const double X = Form1::BOARD_LEFT + Form1::SQUARE_WIDTH * x + Form1::SQUARE_WIDTH / 2;
+        const double Y = Form1::BOARD_TOP + Form1::SQUARE_HEIGHT * y + Form1::SQUARE_HEIGHT / 2;
+        deliver([&] { form.Form_MouseDown(button, 0, X, Y); });
     } else if (command == "menu") {
         need(2);
         const int item = menuItemByName(w[1]);
@@ -275,18 +278,18 @@ void ScenarioRunner::printState() {
 }
 
 void ScenarioRunner::printBoard() {
-    for (int y = 1; y <= 9; ++y) {
+    for (int y = 1; y <= Form1::boardSize; ++y) {
         out << "board " << y;
-        for (int x = 1; x <= 9; ++x) out << ' ' << form.board[x][y];
+        for (int x = 1; x <= Form1::boardSize; ++x) out << ' ' << form.board[x][y];
         out << '\n';
     }
 }
 
 void ScenarioRunner::printHands() {
     out << "lowerHand";
-    for (int k = 1; k <= 7; ++k) out << ' ' << form.lowerHand[k];
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) out << ' ' << form.lowerHand[k];
     out << "\nupperHand";
-    for (int k = 1; k <= 7; ++k) out << ' ' << form.upperHand[k];
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) out << ' ' << form.upperHand[k];
     out << '\n';
 }
 
@@ -321,8 +324,8 @@ void ScenarioRunner::printMaps() {
     for (const auto& m : maps) {
         out << "map " << m.name << '\n';
         const auto& values = form.*m.map;
-        for (int y = 1; y <= 9; ++y) {
-            for (int x = 1; x <= 9; ++x) out << (x > 1 ? " " : "") << values[x][y];
+        for (int y = 1; y <= Form1::boardSize; ++y) {
+            for (int x = 1; x <= Form1::boardSize; ++x) out << (x > 1 ? " " : "") << values[x][y];
             out << '\n';
         }
     }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int ESC_KEY = 27;
-
 bool isOption(int item) {
     switch (item) {
     case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::MIDORI: case Menu::TATAMI:
@@ -112,6 +110,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const int code = event->key() == Qt::Key_Escape ? ESC_KEY : event->text().isEmpty() ? 0 : event->text()[0].unicode();
+    const int code = event->key() == Qt::Key_Escape ? Form1::ESC_KEY : event->text().isEmpty() ? 0 : event->text()[0].unicode();
     if (code != 0) deliver([&] { form->Form_KeyPress(code); });
 }

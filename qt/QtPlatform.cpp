@@ -51,8 +51,7 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 double QtPlatform::windowTop() {
-    constexpr double MAXIMISED_TOP = -60;
-    if (window.windowState() & Qt::WindowMaximized) return MAXIMISED_TOP;
+    if (window.windowState() & Qt::WindowMaximized) return Vocabulary::MAXIMISED_TOP;
     return window.y() * Surface::TWIPS_PER_PIXEL;
 }
 

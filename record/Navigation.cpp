@@ -73,7 +73,7 @@ void Form1::REVERSE_Click() {
         for (int y = 1; y <= boardSize; ++y) {
             board[10 - x][10 - y] = -copy[x][y];  // each piece changes sides
         }
-    for (int k = 1; k <= 7; ++k) std::swap(lowerHand[k], upperHand[k]);
+    for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) std::swap(lowerHand[k], upperHand[k]);
     // The totals and king squares must describe the turned position before
     // anything reads them: the computer decides from its total whether to drop.
     std::swap(lowerHandCount, upperHandCount);
