@@ -25,7 +25,7 @@ struct Candidate {
 };
 
 void showThinking(Form1& f) {
-    for (int x = -2; x <= 0; ++x) f.描画_絵(f.backgroundKind, x, 8);
+    f.clearLeftOfBoard(8);
     f.描画_桝輪郭(f.lineColor, -1, 7);
     f.描画_数値(THINKING_X, THINKING_Y, "思考中", f.shadowColor, 0, THINKING_FONT_SIZE);
     f.描画_数値(THINKING_X - 0.1, THINKING_Y - 0.1, "思考中", f.resultColor, 0, THINKING_FONT_SIZE);

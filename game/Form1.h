@@ -175,7 +175,8 @@ public:
     void レベル_設定(int IN_LEVEL);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
-    void 描画_メッセージ(int IN_メッセージ番号);
+    enum class HandicapRefusal { RecordMode = 1, GameUnderWay = 2, BoardTurned = 3 };
+    void 描画_メッセージ(HandicapRefusal IN_メッセージ番号);
     void 終了(const std::string& 勝手);
     void 終了処理();
     void OWARI_Click();
@@ -206,6 +207,8 @@ public:
     // Grid cell to twips.
     double twipsX(double 座標X) const;
     double twipsY(double 座標Y) const;
+    // Paints the background over the three cells left of the board in that row.
+    void clearLeftOfBoard(int row);
 
     // ---------------------------------------------------------------- rules (rules/)
     int 移動チェック(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
@@ -266,8 +269,10 @@ public:
     void File1_Click(const std::string& fileName);
     double 取得_棋譜のX座標(const std::string& IN_文字列);
 
-    void 描画_可視(bool a, bool b, bool c);
-    void 描画_棋譜_IO(int フラグ);
+    void 描画_可視(PanelLists lists);
+    void 描画_棋譜_IO(PanelTexts texts);
+    // Hides the lists and the text boxes (and empties the boxes).
+    void closeFilePanel();
     void KIFU_READ_Click();
     void Drive1_Change(const std::string& drive);
     void Dir1_Change(const std::string& path);

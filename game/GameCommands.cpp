@@ -32,18 +32,16 @@ HandicapPiece handicapPiece(int level) {
 }  // namespace
 
 void Form1::TAIKYOKU_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }
 
 void Form1::STOP_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }
 
 void Form1::START_Click() {
     描画_棋譜読込み部分消去();
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     描画_将棋盤桝();
     moveStartTime = platform.clockSeconds();
     if (isChecked(Menu::KEIKA)) setTimer1(true);
@@ -115,17 +113,17 @@ void Form1::GOTE_Click() {
 }
 
 void Form1::LEVEL1_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(1);
 }
 
 void Form1::LEVEL2_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(2);
 }
 
 void Form1::LEVEL3_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(3);
 }
 
@@ -142,12 +140,14 @@ void Form1::レベル_設定(int IN_LEVEL) {
 
 // One step of the handicap ladder: +1 for △, -1 for ▽. Only one square changes.
 static void stepHandicap(Form1& f, int step) {
-    f.描画_可視(false, false, false);
-    f.描画_棋譜_IO(1);
-    const int refusal = f.kifuMode == Form1::ON ? 1 : f.recordIndex > 0 ? 2 : f.reversed == Form1::ON ? 3 : 0;
-    if (refusal != 0) {
+    f.closeFilePanel();
+    using Refusal = Form1::HandicapRefusal;
+    const bool refused = f.kifuMode == Form1::ON || f.recordIndex > 0 || f.reversed == Form1::ON;
+    if (refused) {
         f.playSound(f.sndRefuse);
-        f.描画_メッセージ(refusal);
+        f.描画_メッセージ(f.kifuMode == Form1::ON ? Refusal::RecordMode
+                          : f.recordIndex > 0     ? Refusal::GameUnderWay
+                                                  : Refusal::BoardTurned);
         return;
     }
     f.recordLength = 0;
@@ -178,13 +178,12 @@ void Form1::LBEL_UP_Click() { stepHandicap(*this, +1); }
 
 void Form1::LEBEL_DOWN_Click() { stepHandicap(*this, -1); }
 
-void Form1::描画_メッセージ(int IN_メッセージ番号) {
+void Form1::描画_メッセージ(HandicapRefusal IN_メッセージ番号) {
     std::string text;
     switch (IN_メッセージ番号) {
-    case 1: text = "棋譜ﾓｰﾄﾞではできません"; break;
-    case 2: text = "対局途中ではできません"; break;
-    case 3: text = "反転後ではできません"; break;
-    default: break;
+    case HandicapRefusal::RecordMode: text = "棋譜ﾓｰﾄﾞではできません"; break;
+    case HandicapRefusal::GameUnderWay: text = "対局途中ではできません"; break;
+    case HandicapRefusal::BoardTurned: text = "反転後ではできません"; break;
     }
     platform.messageBox("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", text + "\r\r" + "局面→最初にして下さい", BoxButtons::Ok);
 }

@@ -20,8 +20,7 @@ bool ownedByOther(const Form1& f, int code) {
 }  // namespace
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 
     if (kifuMode == ON) {
         if (platform.messageBox("棋譜", "棋譜を '進 'で進めて下さい", BoxButtons::YesNo) == BoxAnswer::No) {

@@ -101,15 +101,15 @@ std::vector<std::string> FilePanel::files() const {
     return names;
 }
 
-void Form1::描画_可視(bool a, bool b, bool c) {
-    filePanel.drive1Visible = a;
-    filePanel.dir1Visible = b;
-    filePanel.file1Visible = c;
+void Form1::描画_可視(PanelLists lists) {
+    filePanel.drive1Visible = lists.drive;
+    filePanel.dir1Visible = lists.folder;
+    filePanel.file1Visible = lists.files;
     platform.panelChanged();
 }
 
-void Form1::描画_棋譜_IO(int フラグ) {
-    if (フラグ == 0) {
+void Form1::描画_棋譜_IO(PanelTexts texts) {
+    if (texts == PanelTexts::Shown) {
         filePanel.textVisible = true;
     } else {
         for (std::string& text : filePanel.text) text.clear();
@@ -118,15 +118,20 @@ void Form1::描画_棋譜_IO(int フラグ) {
     platform.panelChanged();
 }
 
+void Form1::closeFilePanel() {
+    描画_可視(NO_LISTS);
+    描画_棋譜_IO(PanelTexts::Cleared);
+}
+
 void Form1::setPanelText(int box, const std::string& text) {
-    if (box < 1 || box > 4 || filePanel.text[box] == text) return;
+    if (box < FILE_NAME_BOX || box > PANEL_TEXT_BOXES || filePanel.text[box] == text) return;
     filePanel.text[box] = text;
     platform.panelChanged();
 }
 
 void Form1::KIFU_READ_Click() {
-    描画_可視(true, true, true);
-    描画_棋譜_IO(1);
+    描画_可視(READING_LISTS);
+    描画_棋譜_IO(PanelTexts::Cleared);
 }
 
 void Form1::Drive1_Change(const std::string& drive) {

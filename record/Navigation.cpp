@@ -21,8 +21,7 @@ void Form1::locateKings() {
 }
 
 void Form1::AFTER_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
     if (turn == NO_GAME) {
         playSound(sndRefuse);
         platform.messageBox("開始", "「対局」で始めて下さい", BoxButtons::Ok);
@@ -42,8 +41,7 @@ void Form1::AFTER_Click() {
 }
 
 void Form1::REPLAY_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
     resumePending = ON;
     if (recordIndex < 1) {
         playSound(sndRefuse);

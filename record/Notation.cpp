@@ -58,7 +58,7 @@ void Form1::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, i
 
 void Form1::消去_移動結果(int IN_手番) {
     if (IN_手番 == upperSide) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 8);
+        clearLeftOfBoard(8);
         描画_桝輪郭(lineColor, -1, 7);
         描画_桝輪郭(lineColor, 1, 8);
     } else if (IN_手番 == lowerSide) {

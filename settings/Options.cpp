@@ -57,6 +57,5 @@ void Form1::BGM_Click() {
 }
 
 void Form1::OPTION_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }

@@ -174,7 +174,7 @@ TEST(FilePanel, Lists) {
     clickCell(f, Form1::LEFT_BUTTON, 7, 7);
     clickCell(f, Form1::LEFT_BUTTON, 7, 6);
     f.KIFU_WRITE_Click();
-    f.setPanelText(1, "m");
+    f.setPanelText(FILE_NAME_BOX, "m");
     f.Command1_Click();
     f.KIFU_READ_Click();
     EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "m.棋譜", "z.棋譜"}));
