@@ -10,6 +10,10 @@ Form1::Form1(Platform& platform) : module1(platform), platform(platform) {
     filePanel.startIn(std::filesystem::current_path(error).string());
 }
 
+Form1::~Form1() {
+    if (module1.soundDevice != 0) 終了処理();
+}
+
 void Form1::setChecked(int item, bool checked) {
     if (menuChecked[item] == checked) return;
     menuChecked[item] = checked;

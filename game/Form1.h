@@ -17,6 +17,11 @@
 class Form1 : public Vocabulary {
 public:
     explicit Form1(Platform& platform);
+    // Releases the sound device and buffers, however the game ended. A copy
+    // of the game (a test's snapshot) shares the original's position, never
+    // its sound device.
+    ~Form1();
+    Form1(const Form1&) = default;
 
     // ---------------------------------------------------------------- constants
     static constexpr int ON = 1;

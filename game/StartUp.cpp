@@ -11,10 +11,10 @@ constexpr double START_WIDTH = 9000, START_HEIGHT = 8000;
 
 void Form1::Form_Load() {
     module1.InitSound(platform.windowHandle());
-    sndOther.handle = module1.LoadSound(sndOther.file, 3);
-    sndRefuse.handle = module1.LoadSound(sndRefuse.file, 3);
-    sndPiece.handle = module1.LoadSound(sndPiece.file, 3);
-    sndMusic.handle = module1.LoadSound(sndMusic.file, 1);
+    sndOther.handle = module1.LoadSound(sndOther.file, Module1::EFFECT);
+    sndRefuse.handle = module1.LoadSound(sndRefuse.file, Module1::EFFECT);
+    sndPiece.handle = module1.LoadSound(sndPiece.file, Module1::EFFECT);
+    sndMusic.handle = module1.LoadSound(sndMusic.file, Module1::MUSIC);
 
     SENTE = 1;
     GOTE = -1;

@@ -4,11 +4,12 @@
 // runs in the Qt window, in the headless scenario runner and in tests.
 // All positions are in twips (15 twips are one pixel at 100 %).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "sound/mirelo_sound.h"
+// A sound device or buffer of the sound library; 0 means none.
+using DSHANDLE = std::uintptr_t;
 
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
@@ -49,17 +50,16 @@ public:
     virtual void placeWindow(double left, double top, double width, double height) = 0;
     virtual void* windowHandle() { return nullptr; }
 
-    // The sound library. Implementations may observe the calls (the file name
-    // tells which of the game's sounds is meant) but pass them on unchanged.
-    virtual DSHANDLE dsInitialize(void* window) { return ::dsInitialize(window); }
-    virtual void dsTerminate(DSHANDLE device) { ::dsTerminate(device); }
-    virtual DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, size_t size, int flags) {
-        return ::dsCreateDSB(device, wav, size, flags);
-    }
-    virtual void dsFree(DSHANDLE buffer) { ::dsFree(buffer); }
-    virtual void dsPlay(DSHANDLE buffer, const char* /*file*/) { ::dsPlay(buffer); }
-    virtual void dsPlayLooping(DSHANDLE buffer, const char* /*file*/) { ::dsPlayLooping(buffer); }
-    virtual void dsStop(DSHANDLE buffer, const char* /*file*/) { ::dsStop(buffer); }
+    // The sound device: the window's is the sound library, a run without a
+    // screen has a silent one. Handles of 0 are passed like any other and
+    // ignored. The file name tells which of the game's sounds is meant.
+    virtual DSHANDLE dsInitialize(void* window) = 0;
+    virtual void dsTerminate(DSHANDLE device) = 0;
+    virtual DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) = 0;
+    virtual void dsFree(DSHANDLE buffer) = 0;
+    virtual void dsPlay(DSHANDLE buffer, const char* file) = 0;
+    virtual void dsPlayLooping(DSHANDLE buffer, const char* file) = 0;
+    virtual void dsStop(DSHANDLE buffer, const char* file) = 0;
 
     // Ends the program at once: never returns (throws ProgramEnd).
     [[noreturn]] virtual void endProgram() = 0;

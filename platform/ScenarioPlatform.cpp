@@ -83,19 +83,38 @@ void ScenarioPlatform::placeWindow(double left, double top, double width, double
 
 void* ScenarioPlatform::windowHandle() { return window ? window->windowHandle() : nullptr; }
 
+DSHANDLE ScenarioPlatform::dsInitialize(void* handle) {
+    return window ? window->dsInitialize(handle) : silence.initialize();
+}
+
+void ScenarioPlatform::dsTerminate(DSHANDLE device) {
+    if (window)
+        window->dsTerminate(device);
+    else
+        silence.terminate(device);
+}
+
+DSHANDLE ScenarioPlatform::dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) {
+    return window ? window->dsCreateDSB(device, wav, size, flags) : silence.createBuffer(device, wav, size);
+}
+
+void ScenarioPlatform::dsFree(DSHANDLE buffer) {
+    if (window) window->dsFree(buffer);
+}
+
 void ScenarioPlatform::dsPlay(DSHANDLE buffer, const char* file) {
     out << "sound play " << file << '\n';
-    Platform::dsPlay(buffer, file);
+    if (window) window->dsPlay(buffer, file);
 }
 
 void ScenarioPlatform::dsPlayLooping(DSHANDLE buffer, const char* file) {
     out << "sound loop " << file << '\n';
-    Platform::dsPlayLooping(buffer, file);
+    if (window) window->dsPlayLooping(buffer, file);
 }
 
 void ScenarioPlatform::dsStop(DSHANDLE buffer, const char* file) {
     out << "sound stop " << file << '\n';
-    Platform::dsStop(buffer, file);
+    if (window) window->dsStop(buffer, file);
 }
 
 void ScenarioPlatform::endProgram() {

@@ -1,14 +1,16 @@
 #pragma once
 // The platform of a scripted run: message boxes are answered from a queue, the
 // system clock is whatever the scenario set, and everything the program shows
-// or plays comes out as trace lines. Painting, menus and the file panel are
-// passed on to a real window when there is one (mirelo --scenario), so the
-// same scenario can be watched and photographed.
+// or plays comes out as trace lines. Painting, menus, the file panel and sound
+// are passed on to a real window when there is one (mirelo --scenario), so the
+// same scenario can be watched, heard and photographed; without one the sound
+// device is a silent one.
 
 #include <deque>
 #include <ostream>
 
 #include "platform/Platform.h"
+#include "platform/SilentSoundDevice.h"
 
 class ScenarioPlatform : public Platform {
 public:
@@ -32,6 +34,10 @@ public:
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;
+    DSHANDLE dsInitialize(void* window) override;
+    void dsTerminate(DSHANDLE device) override;
+    DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) override;
+    void dsFree(DSHANDLE buffer) override;
     void dsPlay(DSHANDLE buffer, const char* file) override;
     void dsPlayLooping(DSHANDLE buffer, const char* file) override;
     void dsStop(DSHANDLE buffer, const char* file) override;
@@ -43,4 +49,5 @@ public:
 private:
     std::ostream& out;
     Platform* window;
+    SilentSoundDevice silence;  // the sound device when there is no window
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "record/FilePanel.h"
+#include "system/MountedDrives.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void FilePanelWidgets::show(const FilePanel& panel) {
 
     if (panel.drive1Visible) {
         drive1->clear();
-        for (const std::string& d : FilePanel::drives()) drive1->addItem(QString::fromStdString(d));
+        for (const std::string& d : os::mountedDrives()) drive1->addItem(QString::fromStdString(d));
         const int at = drive1->findText(QString::fromStdString(panel.drive));
         if (at < 0) drive1->addItem(QString::fromStdString(panel.drive));
         drive1->setCurrentText(QString::fromStdString(panel.drive));

@@ -5,6 +5,7 @@
 
 #include "game/Form1.h"
 #include "qt/MainWindow.h"
+#include "sound/mirelo_sound.h"
 
 void QtPlatform::drawPicture(int code, double x, double y) { window.surface().drawPicture(code, x, y); }
 
@@ -64,3 +65,13 @@ void QtPlatform::placeWindow(double left, double top, double /*width*/, double /
 void* QtPlatform::windowHandle() { return reinterpret_cast<void*>(window.winId()); }
 
 void QtPlatform::endProgram() { throw ProgramEnd{}; }
+
+DSHANDLE QtPlatform::dsInitialize(void* handle) { return ::dsInitialize(handle); }
+void QtPlatform::dsTerminate(DSHANDLE device) { ::dsTerminate(device); }
+DSHANDLE QtPlatform::dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) {
+    return ::dsCreateDSB(device, wav, size, flags);
+}
+void QtPlatform::dsFree(DSHANDLE buffer) { ::dsFree(buffer); }
+void QtPlatform::dsPlay(DSHANDLE buffer, const char*) { ::dsPlay(buffer); }
+void QtPlatform::dsPlayLooping(DSHANDLE buffer, const char*) { ::dsPlayLooping(buffer); }
+void QtPlatform::dsStop(DSHANDLE buffer, const char*) { ::dsStop(buffer); }

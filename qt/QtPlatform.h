@@ -1,6 +1,7 @@
 #pragma once
 // The platform of the real window: painting goes to the surface, questions to
-// modal message boxes, the timer to a QTimer, the clock to the system time.
+// modal message boxes, the timer to a QTimer, the clock to the system time and
+// sound to the sound library.
 
 #include "platform/Platform.h"
 
@@ -26,6 +27,13 @@ public:
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;
+    DSHANDLE dsInitialize(void* handle) override;
+    void dsTerminate(DSHANDLE device) override;
+    DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) override;
+    void dsFree(DSHANDLE buffer) override;
+    void dsPlay(DSHANDLE buffer, const char* file) override;
+    void dsPlayLooping(DSHANDLE buffer, const char* file) override;
+    void dsStop(DSHANDLE buffer, const char* file) override;
     [[noreturn]] void endProgram() override;
 
 private:

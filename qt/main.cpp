@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "game/DataFolder.h"
+#include "system/DataFolder.h"
 #include "game/Form1.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/ScenarioRunner.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-QString pictureFolder() { return QString::fromStdString(dataFolder() + "/pictures"); }
+QString pictureFolder() { return QString::fromStdString(os::dataFolder() + "/pictures"); }
 
 // FILE "-" reads the scenario from standard input, so a program can play.
 int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& path) {

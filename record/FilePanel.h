@@ -36,10 +36,6 @@ struct FilePanel {
     std::string dirPath;   // Dir1: the folder shown
     std::string filePath;  // File1: the folder whose record files are listed
 
-    // Mounted file systems, root first.
-    static std::vector<std::string> drives();
-    // The mounted file system a folder lies on.
-    static std::string driveOf(const std::string& path);
     // Points the lists at a folder and its drive.
     void startIn(const std::string& folder);
     // Sub-folders of dirPath, sorted.

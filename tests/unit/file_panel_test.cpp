@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "system/MountedDrives.h"
 #include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
 
@@ -153,10 +154,10 @@ TEST(FilePanel, DriveAndFolderChanges) {
 // The lists: mounted file systems with the root first, sub-folders, and only
 // the record files of the folder, a file just written among them.
 TEST(FilePanel, Lists) {
-    const std::vector<std::string> drives = FilePanel::drives();
+    const std::vector<std::string> drives = os::mountedDrives();
     ASSERT_FALSE(drives.empty());
     EXPECT_EQ(drives.front(), "/");
-    EXPECT_EQ(FilePanel::driveOf("/"), "/");
+    EXPECT_EQ(os::driveOf("/"), "/");
 
     const std::string folder = recordtest::freshFolder("lists");
     fs::create_directory(folder + "/b");
