@@ -125,8 +125,7 @@ struct Game {
         f.comLevel = level;
         f.winner = 0;
         f.recordIndex = f.moveNumber = 0;
-        f.candidateObserverContext = &candidates;
-        f.candidateObserver = [](void* context, int, int, int, int, int, Score) { ++*static_cast<int*>(context); };
+        t->platform.candidateListener = [this](const ScoredCandidate&) { ++candidates; };
         candidates = 0;
         t->takeTrace();
     }

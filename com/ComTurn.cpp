@@ -32,11 +32,10 @@ void showThinking(Form1& f) {
     f.描画_桝輪郭(f.lineColor, 1, 8);
 }
 
-// Tells the scenario trace about a scored candidate and keeps it if it is
+// Tells the platform about a scored candidate and keeps it if it is
 // strictly better, so that among equal scores the first one found is played.
 void consider(Form1& f, Candidate& best, const Candidate& c) {
-    if (f.candidateObserver)
-        f.candidateObserver(f.candidateObserverContext, c.fromX, c.fromY, c.toX, c.toY, c.finalCode, c.score);
+    f.platform.candidateScored({c.fromX, c.fromY, c.toX, c.toY, c.finalCode, c.score});
     if (c.score > best.score) best = c;
 }
 

@@ -17,7 +17,7 @@ Form1::~Form1() {
 void Form1::setChecked(int item, bool checked) {
     if (menuChecked[item] == checked) return;
     menuChecked[item] = checked;
-    platform.menuChanged(item);
+    platform.menuChanged(item, checked, menuEnabled[item]);
 }
 
 void Form1::playSound(const SoundBuffer& sound) { platform.dsPlay(sound.handle, sound.file); }

@@ -244,9 +244,6 @@ public:
     int 詰めかMAN_COM移動();
     int 詰めかCOM();
     int 調査_自王逃道();
-    // The scenario runner's window onto the search: called for every candidate scored.
-    void (*candidateObserver)(void* context, int fromX, int fromY, int toX, int toY, int code, Score score) = nullptr;
-    void* candidateObserverContext = nullptr;
 
     // ------------------------------------------------------------ influence (influence/)
     void 勢力調査();

@@ -8,12 +8,23 @@
 #include <cstdint>
 #include <string>
 
+#include "game/Score.h"
+
+struct FilePanel;
+
 // A sound device or buffer of the sound library; 0 means none.
 using DSHANDLE = std::uintptr_t;
 
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 enum class BoxIcon { None, Exclamation };
+
+// A move the computer scored while choosing its own: the code it would play
+// and its score. Drops come from column -1 with the hand index as row.
+struct ScoredCandidate {
+    int fromX, fromY, toX, toY, code;
+    Score score;
+};
 
 // Ending the program unwinds out of the handler that asked for it; the host
 // that delivered the event catches this and closes down.
@@ -37,9 +48,12 @@ public:
                                  BoxIcon icon = BoxIcon::None) = 0;
 
     // A menu item's check mark or enabled state changed in the game's menu model.
-    virtual void menuChanged(int item) = 0;
+    virtual void menuChanged(int item, bool checked, bool enabled) = 0;
     // The file panel's visibility, texts or lists changed in the game's panel model.
-    virtual void panelChanged() = 0;
+    virtual void panelChanged(const FilePanel& panel) = 0;
+
+    // The computer scored a candidate; a host may show the search.
+    virtual void candidateScored(const ScoredCandidate& /*candidate*/) {}
 
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;

@@ -67,12 +67,19 @@ BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::stri
     return answer;
 }
 
-void ScenarioPlatform::menuChanged(int item) {
-    if (window) window->menuChanged(item);
+void ScenarioPlatform::menuChanged(int item, bool checked, bool enabled) {
+    if (window) window->menuChanged(item, checked, enabled);
 }
 
-void ScenarioPlatform::panelChanged() {
-    if (window) window->panelChanged();
+void ScenarioPlatform::panelChanged(const FilePanel& panel) {
+    if (window) window->panelChanged(panel);
+}
+
+void ScenarioPlatform::candidateScored(const ScoredCandidate& c) {
+    if (traceCandidates)
+        out << "cand " << c.fromX << ' ' << c.fromY << ' ' << c.toX << ' ' << c.toY << ' ' << c.code << ' '
+            << scoreText(c.score) << '\n';
+    if (candidateListener) candidateListener(c);
 }
 
 double ScenarioPlatform::windowTop() { return window ? window->windowTop() : 0; }

@@ -7,6 +7,7 @@
 // device is a silent one.
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 #include "platform/Platform.h"
@@ -17,6 +18,9 @@ public:
     ScenarioPlatform(std::ostream& out, Platform* window);
 
     bool traceDraw = false;
+    bool traceCandidates = false;
+    // Also told of every candidate the computer scores (tests collect them).
+    std::function<void(const ScoredCandidate&)> candidateListener;
     std::deque<BoxAnswer> answers;
     double clock = 0;
 
@@ -27,8 +31,9 @@ public:
     void refresh() override;
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
                          BoxIcon icon) override;
-    void menuChanged(int item) override;
-    void panelChanged() override;
+    void menuChanged(int item, bool checked, bool enabled) override;
+    void panelChanged(const FilePanel& panel) override;
+    void candidateScored(const ScoredCandidate& candidate) override;
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
     double windowTop() override;

@@ -106,11 +106,6 @@ bool onOffArgument(const std::string& word) {
     throw std::invalid_argument("expected on or off");
 }
 
-void traceCandidate(void* context, int fromX, int fromY, int toX, int toY, int code, Score score) {
-    *static_cast<std::ostream*>(context) << "cand " << fromX << ' ' << fromY << ' ' << toX << ' ' << toY << ' '
-                                         << code << ' ' << scoreText(score) << '\n';
-}
-
 }  // namespace
 
 ScenarioRunner::ScenarioRunner(Form1& form, ScenarioPlatform& platform, std::ostream& out, std::ostream& err,
@@ -253,8 +248,7 @@ void ScenarioRunner::runLine(const std::string& line) {
         if (w[1] == "draw") {
             platform.traceDraw = on;
         } else if (w[1] == "candidates") {
-            form.candidateObserver = on ? traceCandidate : nullptr;
-            form.candidateObserverContext = on ? &out : nullptr;
+            platform.traceCandidates = on;
         } else {
             throw BadLine{"trace draw|candidates on|off"};
         }

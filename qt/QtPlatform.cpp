@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QTime>
 
-#include "game/Form1.h"
+#include "game/Vocabulary.h"
 #include "qt/MainWindow.h"
 #include "sound/mirelo_sound.h"
 
@@ -34,13 +34,9 @@ BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& te
     return answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Yes;
 }
 
-void QtPlatform::menuChanged(int item) {
-    if (form) window.syncMenu(item);
-}
+void QtPlatform::menuChanged(int item, bool checked, bool enabled) { window.showMenuItem(item, checked, enabled); }
 
-void QtPlatform::panelChanged() {
-    if (form) window.panelWidgets().show(form->filePanel);
-}
+void QtPlatform::panelChanged(const FilePanel& panel) { window.panelWidgets().show(panel); }
 
 void QtPlatform::setTimerEnabled(bool enabled) {
     if (enabled)

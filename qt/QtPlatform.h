@@ -6,12 +6,10 @@
 #include "platform/Platform.h"
 
 class MainWindow;
-class Form1;
 
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(MainWindow& window) : window(window) {}
-    void attach(Form1& gameForm) { form = &gameForm; }
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;
@@ -20,8 +18,8 @@ public:
     void refresh() override;
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
                          BoxIcon icon) override;
-    void menuChanged(int item) override;
-    void panelChanged() override;
+    void menuChanged(int item, bool checked, bool enabled) override;
+    void panelChanged(const FilePanel& panel) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
     double windowTop() override;
@@ -38,5 +36,4 @@ public:
 
 private:
     MainWindow& window;
-    Form1* form = nullptr;
 };

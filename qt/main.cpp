@@ -30,7 +30,6 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& p
     }
     ScenarioPlatform platform(std::cout, &qtPlatform);
     Form1 form(platform);
-    qtPlatform.attach(form);
     window.attach(form);
     window.show();
     QApplication::processEvents();
@@ -62,7 +61,6 @@ int main(int argc, char** argv) {
     }
 
     Form1 form(qtPlatform);
-    qtPlatform.attach(form);
     window.attach(form);
     if (args.contains("--maximized")) window.setWindowState(Qt::WindowMaximized);
     window.deliver([&] { form.Form_Load(); });

@@ -47,7 +47,7 @@ void Form1::描画_可視(PanelLists lists) {
     filePanel.drive1Visible = lists.drive;
     filePanel.dir1Visible = lists.folder;
     filePanel.file1Visible = lists.files;
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::描画_棋譜_IO(PanelTexts texts) {
@@ -57,7 +57,7 @@ void Form1::描画_棋譜_IO(PanelTexts texts) {
         for (std::string& text : filePanel.text) text.clear();
         filePanel.textVisible = false;
     }
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::closeFilePanel() {
@@ -68,7 +68,7 @@ void Form1::closeFilePanel() {
 void Form1::setPanelText(int box, const std::string& text) {
     if (box < FILE_NAME_BOX || box > PANEL_TEXT_BOXES || filePanel.text[box] == text) return;
     filePanel.text[box] = text;
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::KIFU_READ_Click() {
@@ -81,7 +81,7 @@ void Form1::Drive1_Change(const std::string& drive) {
     std::error_code error;
     if (!fs::is_directory(drive, error)) {
         platform.messageBox("ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません", BoxButtons::Ok);
-        platform.panelChanged();
+        platform.panelChanged(filePanel);
         return;
     }
     Dir1_Change(drive);
@@ -92,7 +92,7 @@ void Form1::Dir1_Change(const std::string& path) {
     if (!fs::is_directory(path, error)) return;  // the list keeps its folder
     filePanel.dirPath = path;
     filePanel.filePath = path;
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::描画_棋譜読込み部分消去() {

@@ -103,7 +103,7 @@ void Form1::Command1_Click() {
         return;
     }
     closeFilePanel();
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
     platform.messageBox("  ", "棋譜を書き込みました", BoxButtons::Ok);
 }
 

@@ -52,8 +52,8 @@ public:
         ++boxes;
         return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
     }
-    void menuChanged(int) override {}
-    void panelChanged() override {}
+    void menuChanged(int, bool, bool) override {}
+    void panelChanged(const FilePanel&) override {}
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return 0; }
     double windowTop() override { return 0; }

@@ -222,9 +222,8 @@ TEST(EvaluationAsTheTurnSeesIt, SameScoresAsTheSearch) {
             std::vector<Seen> seen;
             ComToMove t(sfen);
             t.form.comLevel = level;
-            t.form.candidateObserverContext = &seen;
-            t.form.candidateObserver = [](void* context, int fx, int fy, int tx, int ty, int code, Score score) {
-                static_cast<std::vector<Seen>*>(context)->push_back({{fx, fy, tx, ty, code}, score});
+            t.platform.candidateListener = [&seen](const ScoredCandidate& c) {
+                seen.push_back({{c.fromX, c.fromY, c.toX, c.toY, c.code}, c.score});
             };
             t.form.com_ban();
             ComToMove fresh(sfen);
