@@ -179,10 +179,9 @@ void Form1::moveToDestination(int Button, int x, int y) {
             com_ban();
         }
     } else if (gameMode == MODE_HUMAN) {
-        if (winner == lowerSide)
-            終了("先手");
-        else if (winner == upperSide)
-            終了("後手");
+        // The end of the game has reset the board or ended the program.
+        if (winner == lowerSide) return 終了("先手");
+        if (winner == upperSide) return 終了("後手");
         if (turn == SENTE) {
             turn = GOTE;
             lowerTime += moveElapsed;

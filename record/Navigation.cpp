@@ -2,6 +2,8 @@
 // the hands and both clocks; back to the start; and turning the board round.
 // Stepping pauses the game until the next board click resumes it.
 
+#include <cassert>
+
 #include "game/Form1.h"
 #include "game/PieceCode.h"
 
@@ -94,12 +96,13 @@ void Form1::stepForward() {
     描画_将棋盤桝();
 
     const int n = recordIndex + 1;
+    assert(n >= 1 && n <= recordLength && recordLength <= RECORD_CAPACITY);
     const MoveRecord& r = moveRecord;
     recordIndex = n;
     moveNumber += 1;
     描画_手数(moveNumber, textColor);
     const int placed = r.placedPiece[n];
-    if (r.fromX[n] >= 1 && r.fromX[n] <= 9) {
+    if (onBoard(r.fromX[n], r.fromY[n])) {
         board[r.fromX[n]][r.fromY[n]] = EMPTY;
     } else {
         handOf(*this, placed, piece::handIndex(placed)) -= 1;
@@ -138,9 +141,10 @@ void Form1::stepBackward() {
     描画_将棋盤桝();
 
     const int n = recordIndex;
+    assert(n >= 1 && n <= recordLength && recordLength <= RECORD_CAPACITY);
     const MoveRecord& r = moveRecord;
     const int placed = r.placedPiece[n];
-    if (r.fromX[n] >= 1 && r.fromX[n] <= 9) {
+    if (onBoard(r.fromX[n], r.fromY[n])) {
         board[r.fromX[n]][r.fromY[n]] = r.movedPiece[n];
         描画_絵(r.movedPiece[n], r.fromX[n], r.fromY[n]);
         描画_桝輪郭(lineColor, r.fromX[n], r.fromY[n]);

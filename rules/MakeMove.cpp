@@ -2,10 +2,16 @@
 // the board and hands, the lower king's square, the winner, and the redraw of
 // what changed. Also the two promotion questions a mover asks first.
 
+#include <cassert>
+
 #include "game/Form1.h"
 #include "game/PieceCode.h"
 
 void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    assert(onBoard(移動先X, 移動先Y) && piece::isBoardCode(移動駒));
+    assert(onBoard(移動元X, 移動元Y) || (移動元X == UPPER_STAND_X && 移動元Y >= HAND_PAWN && 移動元Y <= HAND_ROOK) ||
+           (移動元X == LOWER_STAND_X && 移動元Y >= piece::lowerStandRow(HAND_PAWN) &&
+            移動元Y <= piece::lowerStandRow(HAND_ROOK)));
     const int captured = board[移動先X][移動先Y];
     if (piece::isLower(captured)) {
         upperHandCount += 1;

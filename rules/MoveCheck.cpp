@@ -3,10 +3,13 @@
 // open square one step ahead must advance). Runs inside every computer
 // candidate, so it stays branch-light and touches nothing but the board.
 
+#include <cassert>
+
 #include "game/Form1.h"
 #include "game/PieceCode.h"
 
 int Form1::移動チェック(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類) {
+    assert(onBoard(移動元X, 移動元Y) || piece::isDropSource(移動元X));
     if (!onBoard(移動先X, 移動先Y)) return OFF;
     if (移動元X == 移動先X && 移動元Y == 移動先Y) return OFF;
     const int target = board[移動先X][移動先Y];
@@ -88,6 +91,7 @@ int Form1::移動チェック角(int 移動元X, int 移動元Y, int 移動先X,
 }
 
 int Form1::調査_進める場所があるか(int I_移動駒, int I_移動元X, int I_移動元Y) {
+    assert(onBoard(I_移動元X, I_移動元Y));
     if (!piece::isUpper(I_移動駒) && !piece::isLower(I_移動駒)) return OFF;
     const bool upper = piece::isUpper(I_移動駒);
     if (I_移動元Y == (upper ? boardSize : 1)) return OFF;
