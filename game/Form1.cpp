@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-Form1::Form1(Platform& platform) : module1(platform), platform(platform) {
+Form1::Form1(Platform& host) : module1(host), platform(host) {
     for (bool& enabled : menuEnabled) enabled = true;
     std::error_code error;
     filePanel.startIn(std::filesystem::current_path(error).string());

@@ -9,7 +9,7 @@ long long twips(double v) { return std::llround(v); }
 
 }  // namespace
 
-ScenarioPlatform::ScenarioPlatform(std::ostream& out, Platform* window) : out(out), window(window) {}
+ScenarioPlatform::ScenarioPlatform(std::ostream& trace, Platform* realWindow) : out(trace), window(realWindow) {}
 
 std::string ScenarioPlatform::quoted(const std::string& text) {
     std::string q = "\"";

@@ -108,9 +108,9 @@ bool onOffArgument(const std::string& word) {
 
 }  // namespace
 
-ScenarioRunner::ScenarioRunner(Form1& form, ScenarioPlatform& platform, std::ostream& out, std::ostream& err,
-                               Screenshot screenshot)
-    : form(form), platform(platform), out(out), err(err), screenshot(std::move(screenshot)) {}
+ScenarioRunner::ScenarioRunner(Form1& game, ScenarioPlatform& host, std::ostream& trace, std::ostream& errors,
+                               Screenshot takeScreenshot)
+    : form(game), platform(host), out(trace), err(errors), screenshot(std::move(takeScreenshot)) {}
 
 void ScenarioRunner::deliver(const std::function<void()>& event) {
     try {

@@ -17,8 +17,8 @@ constexpr int CONTROL_FONT_TWIPS = 180;  // 9 pt
 
 }  // namespace
 
-FilePanelWidgets::FilePanelWidgets(QWidget* surface, Handlers handlers)
-    : QObject(surface), surface(surface), handlers(std::move(handlers)) {
+FilePanelWidgets::FilePanelWidgets(QWidget* parentSurface, Handlers userHandlers)
+    : QObject(parentSurface), surface(parentSurface), handlers(std::move(userHandlers)) {
     drive1 = new QComboBox(surface);
     dir1 = new QListWidget(surface);
     file1 = new QListWidget(surface);
@@ -31,17 +31,17 @@ FilePanelWidgets::FilePanelWidgets(QWidget* surface, Handlers handlers)
     command1 = new QPushButton("RETURN", surface);
 
     connect(drive1, &QComboBox::activated, this, [this](int) {
-        if (!updating) this->handlers.driveChosen(drive1->currentText());
+        if (!updating) handlers.driveChosen(drive1->currentText());
     });
     connect(dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString folder = QDir::cleanPath(shownFolder + "/" + item->text());
-        this->handlers.folderChosen(folder);
+        handlers.folderChosen(folder);
     });
     connect(file1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { this->handlers.fileClicked(item->text()); });
+            [this](QListWidgetItem* item) { handlers.fileClicked(item->text()); });
     for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i)
-        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { this->handlers.textEdited(i, value); });
-    connect(command1, &QPushButton::clicked, this, [this] { this->handlers.returnPressed(); });
+        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { handlers.textEdited(i, value); });
+    connect(command1, &QPushButton::clicked, this, [this] { handlers.returnPressed(); });
 }
 
 void FilePanelWidgets::show(const FilePanel& panel) {

@@ -9,7 +9,7 @@ class MainWindow;
 
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(MainWindow& window) : window(window) {}
+    explicit QtPlatform(MainWindow& mainWindow) : window(mainWindow) {}
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;

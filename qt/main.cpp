@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     MainWindow window(pictureFolder());
     QtPlatform qtPlatform(window);
 
-    const int scenarioAt = args.indexOf("--scenario");
+    const qsizetype scenarioAt = args.indexOf("--scenario");
     if (scenarioAt > 0) {
         if (scenarioAt + 1 >= args.size()) {
             std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";

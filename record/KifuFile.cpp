@@ -170,10 +170,10 @@ void Form1::File1_Click(const std::string& fileName) {
         r.placedPiece[k] = m.placedPiece;
         r.movedPiece[k] = m.movedPiece;
         r.capturedPiece[k] = m.capturedPiece;
-        r.lowerTimeBefore[k] = m.lowerTimeBefore;
-        r.lowerTimeAfter[k] = m.lowerTimeAfter;
-        r.upperTimeBefore[k] = m.upperTimeBefore;
-        r.upperTimeAfter[k] = m.upperTimeAfter;
+        r.lowerTimeBefore[k] = static_cast<double>(m.lowerTimeBefore);
+        r.lowerTimeAfter[k] = static_cast<double>(m.lowerTimeAfter);
+        r.upperTimeBefore[k] = static_cast<double>(m.upperTimeBefore);
+        r.upperTimeAfter[k] = static_cast<double>(m.upperTimeAfter);
     }
     recordIndex = 0;
     moveNumber = 0;

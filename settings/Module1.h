@@ -19,7 +19,7 @@ public:
     static constexpr int MUSIC = 1;   // looped background music
     static constexpr int EFFECT = 3;  // played once
 
-    explicit Module1(Platform& platform) : platform(platform) {}
+    explicit Module1(Platform& host) : platform(host) {}
     // The device stays with the original: a copy has none.
     Module1(const Module1& other) : platform(other.platform) {}
 

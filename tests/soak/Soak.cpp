@@ -24,10 +24,10 @@ const char* const RANDOM_TEXTS[] = {"", "game", "対局", "a/b", "..", ".", "名
 
 }  // namespace
 
-Soak::Soak(std::uint64_t seed, fs::path folder) : random(seed), folder(std::move(folder)) {
-    fs::remove_all(this->folder);
-    fs::create_directories(this->folder / "sub");
-    fs::current_path(this->folder);
+Soak::Soak(std::uint64_t seed, fs::path scratch) : random(seed), folder(std::move(scratch)) {
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub");
+    fs::current_path(folder);
     startProgram();
     prepareRecordFiles();
 }

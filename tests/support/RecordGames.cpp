@@ -110,7 +110,7 @@ std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstCo
         f.START_Click();
     std::vector<Step> steps{stepOf(f)};
     while (static_cast<int>(steps.size()) <= plies) {
-        t.platform.clock += 0.3 + (random() % 400) / 10.0;
+        t.platform.clock += 0.3 + static_cast<double>(random() % 400) / 10.0;
         f.Timer1_Timer();
         if (!playRandomMove(t, random, againstComputer)) break;
         if (f.turn == Form1::NO_GAME || f.winner != 0) {
