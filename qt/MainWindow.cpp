@@ -40,7 +40,7 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     connect(paintSurface, &Surface::mouseDown, this, [this](int button, double x, double y) {
         deliver([&] { form->Form_MouseDown(button, 0, x, y); });
     });
-    connect(paintSurface, &Surface::rescaled, this, [this](double k) { panel->place(k); });
+    connect(paintSurface, &Surface::rescaled, this, [this](double k, QPointF origin) { panel->place(k, origin); });
     connect(&clockTimer, &QTimer::timeout, this, [this] {
         if (depth == 0) deliver([&] { form->Timer1_Timer(); });
     });
