@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -21,10 +23,19 @@ bool isOption(int item) {
     }
 }
 
+// The application icon in every size the program carries.
+QIcon applicationIcon() {
+    QIcon icon;
+    QDirIterator files(":/icons", {"*.png"});
+    while (files.hasNext()) icon.addFile(files.next());
+    return icon;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     setWindowTitle("Mirelo");
+    setWindowIcon(applicationIcon());
     paintSurface = new Surface(pictures, this);
     setCentralWidget(paintSurface);
     clockTimer.setInterval(Form1::TIMER_INTERVAL_MS);

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QMessageBox>
 #include <QTest>
@@ -240,6 +242,18 @@ TEST_F(Window, LabelsKeepTheirWeightAtEverySize) {
         const QRect box4(cellPixel(cell.x(), cell.y(), LARGE), QSize(33, 41) * LARGE);
         const double ratio = yellowShare(large, box4) / yellowShare(small, box1);
         EXPECT_NEAR(ratio, 1.0, 0.2) << "label in cell " << cell.x() << "," << cell.y();
+    }
+}
+
+TEST_F(Window, ShowsTheApplicationIconInEverySize) {
+    const QIcon icon = window.windowIcon();
+    const QFileInfoList files = QDir(ICON_FOLDER).entryInfoList({"*.png"});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QFileInfo& file : files) {
+        const QImage drawn(file.filePath());
+        const QImage shown = icon.pixmap(drawn.size()).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32))
+            << file.fileName().toStdString();
     }
 }
 
