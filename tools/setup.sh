@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what Mirelo needs from Debian 12 (when run as root and something is
-# missing) and builds everything into build/.
+# missing) and builds everything into build/. Further Debian packages to have,
+# such as the test command's checkers, may be named as arguments.
 set -eu
 cd "$(dirname "$0")/.."
 
-PACKAGES="cmake g++ make qt6-base-dev libsdl2-mixer-dev libgtest-dev libbenchmark-dev fonts-ipafont-mincho xvfb"
+PACKAGES="cmake g++ make qt6-base-dev libsdl2-mixer-dev libgtest-dev libbenchmark-dev fonts-ipafont-mincho xvfb $*"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

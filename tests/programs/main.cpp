@@ -1,4 +1,4 @@
-// The programs run as separate processes; Qt's process helper wants an application object.
+// The programs run as separate processes; Qt's process and MIME helpers want an application object.
 
 #include <gtest/gtest.h>
 
