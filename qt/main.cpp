@@ -8,13 +8,13 @@
 #include <fstream>
 #include <iostream>
 
-#include "system/DataFolder.h"
 #include "game/Form1.h"
 #include "platform/CommandLine.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/ScenarioRunner.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
+#include "system/DataFolder.h"
 
 namespace {
 
@@ -76,10 +76,10 @@ int main(int argc, char** argv) {
     // Read before the window system is reached, so --help works without a display.
     const CommandLine line = readCommandLine(argc, argv, OPTIONS, MOST_ARGUMENTS);
     switch (line.request) {
-    case CommandLine::Request::Help: std::cout << HELP; return 0;
-    case CommandLine::Request::Version: std::cout << "mirelo " MIRELO_VERSION "\n"; return 0;
-    case CommandLine::Request::Wrong: std::cerr << "mirelo: " << line.problem << '\n' << USAGE; return WRONG_USE;
-    case CommandLine::Request::Run: break;
+        case CommandLine::Request::Help: std::cout << HELP; return 0;
+        case CommandLine::Request::Version: std::cout << "mirelo " MIRELO_VERSION "\n"; return 0;
+        case CommandLine::Request::Wrong: std::cerr << "mirelo: " << line.problem << '\n' << USAGE; return WRONG_USE;
+        case CommandLine::Request::Run: break;
     }
 
     QApplication app(argc, argv);

@@ -16,14 +16,13 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QString>
-
-#include "piece_art.h"
-
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+
+#include "piece_art.h"
 
 namespace {
 
@@ -393,8 +392,7 @@ void paintTitle(QPainter& p)
                0x7171E);
 
     // The name in gold.
-    QPainterPath word =
-        glyphPath(minchoFamily(), QStringLiteral("Mirelo"), QPointF(84.0, 17.0), 20.0, 106.0, 1.0);
+    QPainterPath word = glyphPath(minchoFamily(), QStringLiteral("Mirelo"), QPointF(84.0, 17.0), 20.0, 106.0, 1.0);
     // "Mirelo" has no descenders, so centring its ink centres the word on the plaque.
     QLinearGradient g(QPointF(0, 7), QPointF(0, 27));
     g.setColorAt(0.0, QColor(0xFB, 0xEC, 0xB4));
