@@ -87,24 +87,13 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(MIRELO_VERSION);
     // Desktops find the menu entry, and with it the icon, by this name.
     QGuiApplication::setDesktopFileName(MIRELO_APP_ID);
-    // The window font of the game's design, drawn with the IPA Mincho that Debian ships.
+    // The window's font is ＭＳ Ｐ明朝; Debian ships the IPA Mincho faces in its place.
     QFont::insertSubstitutions("ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho"});
 
     MainWindow window(pictureFolder());
     QtPlatform qtPlatform(window);
 
-<<<<<<< HEAD
-    const qsizetype scenarioAt = args.indexOf("--scenario");
-    if (scenarioAt > 0) {
-        if (scenarioAt + 1 >= args.size()) {
-            std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";
-            return 2;
-        }
-        return runScenario(window, qtPlatform, args[scenarioAt + 1].toStdString());
-    }
-=======
     if (line.has("--scenario")) return runScenario(window, qtPlatform, line.options.at("--scenario"));
->>>>>>> desktop
 
     Form1 form(qtPlatform);
     window.attach(form);

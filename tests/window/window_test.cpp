@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, WindowOfAnotherShape,
                              OddShape{"Wide", QSize(1000, 487), 1, QRect(0, 0, 200, 487)},
                              // Taller than the game at 200 %: margins above and below.
                              OddShape{"Tall", QSize(1184, 1400), 2, QRect(0, 1200, 1184, 200)}),
-                         [](const testing::TestParamInfo<OddShape>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<OddShape>& shape) { return std::string(shape.param.name); });
 
 // The share of a label's box its ink covers: yellow, or yellow blended into
 // the black shadow or the green background at the glyphs' edges.
