@@ -72,7 +72,7 @@ public:
     double moveElapsed = 0;
     double moveStartTime = 0;
     int shownSecond = 0;
-    bool timer1Enabled = false;  // Timer1.Enabled
+    bool timer1Enabled = false;  // whether the clock timer ticks
 
     // Display settings.
     int backgroundKind = BG_MIDORI;
