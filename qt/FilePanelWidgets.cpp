@@ -18,7 +18,9 @@ constexpr int CONTROL_FONT_TWIPS = 180;  // 9 pt
 }  // namespace
 
 FilePanelWidgets::FilePanelWidgets(QWidget* parentSurface, Handlers userHandlers)
-    : QObject(parentSurface), surface(parentSurface), handlers(std::move(userHandlers)) {
+    : QObject(parentSurface), surface(parentSurface), handlers(std::move(userHandlers)) {}
+
+void FilePanelWidgets::create() {
     drive1 = new QComboBox(surface);
     dir1 = new QListWidget(surface);
     file1 = new QListWidget(surface);
@@ -42,9 +44,14 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parentSurface, Handlers userHandlers
     for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i)
         connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { handlers.textEdited(i, value); });
     connect(command1, &QPushButton::clicked, this, [this] { handlers.returnPressed(); });
+    created = true;
+    place(placedScale, placedOrigin);
 }
 
 void FilePanelWidgets::show(const FilePanel& panel) {
+    const bool anyShown = panel.drive1Visible || panel.dir1Visible || panel.file1Visible || panel.textVisible;
+    if (!created && !anyShown) return;
+    if (!created) create();
     updating = true;
     drive1->setVisible(panel.drive1Visible);
     dir1->setVisible(panel.dir1Visible);
@@ -79,6 +86,9 @@ void FilePanelWidgets::show(const FilePanel& panel) {
 }
 
 void FilePanelWidgets::place(double k, QPointF origin) {
+    placedScale = k;
+    placedOrigin = origin;
+    if (!created) return;
     const Placement placements[] = {
         {drive1, 240, 360, 2535, 300},    {dir1, 240, 600, 2535, 1710},      {file1, 240, 2280, 2535, 930},
         {label1[3], 120, 2400, 855, 255},

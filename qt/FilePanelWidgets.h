@@ -1,7 +1,8 @@
 #pragma once
 // The file panel's controls as widgets on the surface, placed at their twip
 // positions and scaled with the window. They show the game's panel model and
-// hand the user's choices back to the game.
+// hand the user's choices back to the game. They are made the first time the
+// panel opens, so a start-up that never opens it does not pay for them.
 
 #include <QComboBox>
 #include <QLabel>
@@ -32,14 +33,19 @@ public:
     void place(double pixelsPerTwip, QPointF origin);
 
 private:
+    void create();
+
     QWidget* surface;
     Handlers handlers;
-    QComboBox* drive1;
-    QListWidget* dir1;
-    QListWidget* file1;
-    QLabel* label1[PANEL_TEXT_BOXES];
+    bool created = false;
+    double placedScale = 1;
+    QPointF placedOrigin;
+    QComboBox* drive1 = nullptr;
+    QListWidget* dir1 = nullptr;
+    QListWidget* file1 = nullptr;
+    QLabel* label1[PANEL_TEXT_BOXES] = {};
     QLineEdit* text[PANEL_TEXT_BOXES + 1] = {};  // by box number
-    QPushButton* command1;
+    QPushButton* command1 = nullptr;
     QString shownFolder;
     bool updating = false;
 };

@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDirIterator>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 
 #include "game/Form1.h"
 #include "platform/Platform.h"
+#include "qt/ApplicationIcon.h"
 #include "record/FilePanel.h"
 
 namespace {
@@ -21,14 +20,6 @@ bool isOption(int item) {
     default:
         return false;
     }
-}
-
-// The application icon in every size the program carries.
-QIcon applicationIcon() {
-    QIcon icon;
-    QDirIterator files(":/icons", {"*.png"});
-    while (files.hasNext()) icon.addFile(files.next());
-    return icon;
 }
 
 }  // namespace
@@ -47,7 +38,6 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
         [this] { deliver([&] { form->Command1_Click(); }); },
     });
     buildMenus();
-    panel->show(FilePanel{});  // hidden until the game opens it
     connect(paintSurface, &Surface::mouseDown, this, [this](int button, double x, double y) {
         deliver([&] { form->Form_MouseDown(button, 0, x, y); });
     });

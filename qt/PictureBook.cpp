@@ -1,12 +1,12 @@
 #include "qt/PictureBook.h"
 
+#include <QImageReader>
 #include <cmath>
 
 #include "game/Vocabulary.h"
 
 namespace {
 
-// The picture file of each code.
 // The picture file of each code: lower pieces are SITA_*, upper pieces UE_*.
 std::map<int, QString> pictureNames() {
     using V = Vocabulary;
@@ -33,25 +33,31 @@ std::map<int, QString> pictureNames() {
 PictureBook::PictureBook(const QString& folder) {
     for (const auto& [code, name] : pictureNames()) {
         Picture picture;
-        for (int s = 0; s < SCALES; ++s) {
-            picture.scales[s] = QImage(QString("%1/%2@%3x.png").arg(folder, name).arg(s + 1));
-            // Pictures are placed by their pixel size, not by the @Nx hint in the name.
-            picture.scales[s].setDevicePixelRatio(1);
-        }
-        if (!picture.scales[0].isNull()) pictures.emplace(code, std::move(picture));
+        for (int s = 0; s < SCALES; ++s) picture.files[s] = QString("%1/%2@%3x.png").arg(folder, name).arg(s + 1);
+        // Only the header is read here; the pixels when a scale is first drawn.
+        picture.baseSize = QImageReader(picture.files[0]).size();
+        if (picture.baseSize.isValid()) pictures.emplace(code, std::move(picture));
     }
 }
 
 QSize PictureBook::baseSize(int code) const {
     const auto it = pictures.find(code);
-    return it == pictures.end() ? QSize() : it->second.scales[0].size();
+    return it == pictures.end() ? QSize() : it->second.baseSize;
 }
 
 const QImage* PictureBook::image(int code, double pixelsPerBasePixel) const {
     const auto it = pictures.find(code);
     if (it == pictures.end()) return nullptr;
+    Picture& picture = it->second;
     const int wanted = std::clamp(static_cast<int>(std::ceil(pixelsPerBasePixel - 1e-6)), 1, SCALES);
-    for (int s = wanted - 1; s >= 0; --s)
-        if (!it->second.scales[s].isNull()) return &it->second.scales[s];
+    for (int s = wanted - 1; s >= 0; --s) {
+        if (!picture.loaded[s]) {
+            picture.scales[s] = QImage(picture.files[s]);
+            // Pictures are placed by their pixel size, not by the @Nx hint in the name.
+            picture.scales[s].setDevicePixelRatio(1);
+            picture.loaded[s] = true;
+        }
+        if (!picture.scales[s].isNull()) return &picture.scales[s];
+    }
     return nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The game's pictures by picture code, each drawn at four resolutions so the
-// board stays crisp however large the window or dense the screen.
+// board stays crisp however large the window or dense the screen. A
+// resolution is read from its file the first time it is drawn.
 
 #include <QImage>
 #include <QSize>
@@ -9,7 +10,7 @@
 
 class PictureBook {
 public:
-    // Loads every picture from the folder (NAME@1x.png .. NAME@4x.png).
+    // Finds every picture in the folder (NAME@1x.png .. NAME@4x.png).
     explicit PictureBook(const QString& folder);
 
     // The size of a picture at 100 %, in pixels; empty when the code has none.
@@ -22,7 +23,11 @@ public:
 
 private:
     struct Picture {
+        QString files[SCALES];
+        QSize baseSize;
         QImage scales[SCALES];
+        bool loaded[SCALES] = {};
     };
-    std::map<int, Picture> pictures;
+    // Resolutions are loaded while drawing, which does not change the book.
+    mutable std::map<int, Picture> pictures;
 };

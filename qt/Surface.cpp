@@ -69,6 +69,9 @@ QPointF Surface::origin() const {
 }
 
 void Surface::keep(Call call, bool opaque) {
+    // The game paints its background far beyond its area; what lies wholly
+    // outside is clipped away anyway, so it is not kept.
+    if (!QRectF(0, 0, DESIGN_WIDTH, DESIGN_HEIGHT).intersects(call.bounds)) return;
     // A call is dropped once a later one paints over all of it: a picture over
     // its whole area, or the same outline or text drawn again in the same place.
     const auto covered = [&](const Call& old) {

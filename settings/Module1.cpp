@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "files/WholeFile.h"
+#include "files/MappedFile.h"
 #include "system/DataFolder.h"
 
 namespace {
@@ -28,12 +28,12 @@ DSHANDLE Module1::LoadSound(const std::string& fileName, int flags) {
     const std::string path = soundPath(fileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return 0;
-    std::string bytes;
-    if (files::readWholeFile(path, bytes, MAX_SOUND_FILE_BYTES) != files::ReadResult::Read) {
+    files::MappedFile file;
+    if (file.map(path, MAX_SOUND_FILE_BYTES) != files::ReadResult::Read) {
         ShowSoundError(fileName + " を読み込めません。");
         return 0;
     }
-    return platform.dsCreateDSB(soundDevice, bytes.data(), bytes.size(), flags);
+    return platform.dsCreateDSB(soundDevice, file.data(), file.size(), flags);
 }
 
 void Module1::ShowSoundError(const std::string& text) {

@@ -311,11 +311,33 @@ std::vector<float> resample(const std::vector<float>& in, int channels, int inRa
 
 // Converts the source, played at `rate`, to the device's format.  Music is
 // resampled as a loop (see resample).
+// 16-bit samples at the device's rate need no conversion at all: they are
+// copied, a mono sound into every channel. This is what the general path
+// gives bit for bit, without its trip through floats.
+bool copyAsIs(const Source& source, int rate, const DeviceSpec& device, std::vector<Uint8>& out) {
+    const bool sameLayout = source.channels == device.channels || source.channels == 1;
+    if (source.format != AUDIO_S16SYS || rate != device.rate || !sameLayout) return false;
+    const std::size_t frames = source.frames();
+    const auto channels = static_cast<std::size_t>(device.channels);
+    out.resize(frames * channels * sizeof(Sint16));
+    const auto* in = reinterpret_cast<const Sint16*>(source.bytes.data());
+    auto* pcm = reinterpret_cast<Sint16*>(out.data());
+    if (source.channels == device.channels) {
+        std::copy_n(in, frames * channels, pcm);
+    } else if (channels == 2) {
+        for (std::size_t f = 0; f < frames; ++f) pcm[2 * f] = pcm[2 * f + 1] = in[f];
+    } else {
+        for (std::size_t f = 0; f < frames; ++f) std::fill_n(pcm + f * channels, channels, in[f]);
+    }
+    return true;
+}
+
 bool render(const Source& source, int rate, const DeviceSpec& device, bool circular, std::vector<Uint8>& out) {
     const std::size_t frames = source.frames();
     if (frames == 0 || device.format != AUDIO_S16SYS) return false;
     const double outFrames = static_cast<double>(frames) * device.rate / rate;
     if (outFrames * device.channels * sizeof(Sint16) > static_cast<double>(kMaxBytes)) return false;
+    if (copyAsIs(source, rate, device, out)) return true;
     std::vector<float> samples;
     if (!toDeviceLayout(source, device, samples)) return false;
     if (rate != device.rate) samples = resample(samples, device.channels, rate, device.rate, circular);
