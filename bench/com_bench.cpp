@@ -144,7 +144,8 @@ void BM_ComTurn(benchmark::State& state) {
         game.t->form.com_ban();
         candidates += game.candidates;
     }
-    state.counters["candidates"] = benchmark::Counter(static_cast<double>(candidates) / static_cast<double>(state.iterations()));
+    state.counters["candidates"] =
+        benchmark::Counter(static_cast<double>(candidates) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_ComTurn)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 

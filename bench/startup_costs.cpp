@@ -61,7 +61,9 @@ Cost run(const Program& p) {
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
     return {ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss};
 }
 
@@ -81,8 +83,8 @@ void compare(const Program& ours, const Program& yardstick) {
             peak[k].push_back(c.peakKiB);
         }
     for (int k = 0; k < 2; ++k)
-        std::printf("%-34s CPU %7.1f ms   peak %7.1f MiB\n", (k == 0 ? ours : yardstick).name.c_str(),
-                    median(cpu[k]), static_cast<double>(median(peak[k])) / 1024.0);
+        std::printf("%-34s CPU %7.1f ms   peak %7.1f MiB\n", (k == 0 ? ours : yardstick).name.c_str(), median(cpu[k]),
+                    static_cast<double>(median(peak[k])) / 1024.0);
     std::printf("%-34s CPU %7.2f x    peak %7.2f x\n", "ratio", median(cpu[0]) / median(cpu[1]),
                 static_cast<double>(median(peak[0])) / static_cast<double>(median(peak[1])));
 }
@@ -100,7 +102,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (what == "game") {
-        compare({"mirelo-cli: one move and the reply", {bin + "/mirelo-cli"},
+        compare({"mirelo-cli: one move and the reply",
+                 {bin + "/mirelo-cli"},
                  "menu SENTE\ncell L 7 7\ncell L 7 6\nkey 27\n"},
                 {"gnushogi: one reply at depth 3", {"/usr/games/gnushogi"}, "depth\n3\n7g7f\nquit\n"});
         return 0;

@@ -31,12 +31,10 @@ constexpr const char* HELP =
 int main(int argc, char** argv) {
     const CommandLine line = readCommandLine(argc, argv, {}, MOST_ARGUMENTS);
     switch (line.request) {
-        case CommandLine::Request::Help: std::cout << HELP; return 0;
-        case CommandLine::Request::Version: std::cout << "mirelo-cli " MIRELO_VERSION "\n"; return 0;
-        case CommandLine::Request::Wrong:
-            std::cerr << "mirelo-cli: " << line.problem << '\n' << USAGE;
-            return WRONG_USE;
-        case CommandLine::Request::Run: break;
+    case CommandLine::Request::Help: std::cout << HELP; return 0;
+    case CommandLine::Request::Version: std::cout << "mirelo-cli " MIRELO_VERSION "\n"; return 0;
+    case CommandLine::Request::Wrong: std::cerr << "mirelo-cli: " << line.problem << '\n' << USAGE; return WRONG_USE;
+    case CommandLine::Request::Run: break;
     }
     std::ifstream file;
     const bool fromFile = !line.arguments.empty();

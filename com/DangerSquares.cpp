@@ -17,9 +17,7 @@ namespace {
 using com::at;
 using com::within;
 
-bool holdsSilverOrGold(const int* hand) {
-    return hand[4] > 0 || hand[5] > 0;
-}
+bool holdsSilverOrGold(const int* hand) { return hand[4] > 0 || hand[5] > 0; }
 
 // An empty square the lower side attacks: near the upper king, or in the upper
 // camp where the upper side does not cover it.
@@ -47,7 +45,8 @@ Score dropThreats(Form1& f, int x, int y) {
     const int lower = f.lowerInfluence[x][y], upper = f.upperInfluence[x][y];
     Score score = 0;
     // A lance skewering an upper piece against a more valuable one behind it.
-    if (f.lowerHand[Form1::HAND_LANCE] > 0 && y > 2 && f.board[x][y - 1] > Form1::UPPER_LANCE && (lower > 0 || upper == 0)) {
+    if (f.lowerHand[Form1::HAND_LANCE] > 0 && y > 2 && f.board[x][y - 1] > Form1::UPPER_LANCE &&
+        (lower > 0 || upper == 0)) {
         for (int behind = y - 2; behind >= 1; --behind) {
             const int code = f.board[x][behind];
             if (code == Form1::EMPTY) continue;
@@ -56,8 +55,9 @@ Score dropThreats(Form1& f, int x, int y) {
         }
     }
     // A knight forking two upper pieces.
-    if (f.lowerHand[Form1::HAND_KNIGHT] > 0 && (upper == 0 || (lower > 0 && f.upperAttacker[x][y] > Form1::UPPER_KNIGHT)) && y > 2 &&
-        x > 1 && x < 9 && f.board[x - 1][y - 2] > Form1::UPPER_PAWN && f.board[x + 1][y - 2] > Form1::UPPER_PAWN)
+    if (f.lowerHand[Form1::HAND_KNIGHT] > 0 &&
+        (upper == 0 || (lower > 0 && f.upperAttacker[x][y] > Form1::UPPER_KNIGHT)) && y > 2 && x > 1 && x < 9 &&
+        f.board[x - 1][y - 2] > Form1::UPPER_PAWN && f.board[x + 1][y - 2] > Form1::UPPER_PAWN)
         score -= 20_pt;
     // A silver or gold dropped among the heavy upper pieces.
     if (holdsSilverOrGold(f.lowerHand) && upper <= 1) {

@@ -51,9 +51,7 @@ Score pinnedAttackerTerm(Form1& f, const Candidate& c) {
     return pts(piece::abs(f.board[ax][ay]));
 }
 
-bool isLowerRook(int code) {
-    return code == Form1::LOWER_ROOK || code == Form1::LOWER_DRAGON;
-}
+bool isLowerRook(int code) { return code == Form1::LOWER_ROOK || code == Form1::LOWER_DRAGON; }
 
 // The destination is attacked: the exchange there, as far as it can be foreseen.
 Score exchangeTerms(const Form1& f, const Candidate& c) {

@@ -69,7 +69,8 @@ bool aDropBlocks(Form1& f, const Defence& d) {
 bool kingCanStepAway(Form1& f, const Defence& d) {
     for (int x = d.kingX - 1; x <= d.kingX + 1; ++x)
         for (int y = d.kingY - 1; y <= d.kingY + 1; ++y)
-            if (Form1::onBoard(x, y) && f.移動チェック(d.kingX, d.kingY, x, y, d.king) == Form1::ON && d.attacks[x][y] == 0)
+            if (Form1::onBoard(x, y) && f.移動チェック(d.kingX, d.kingY, x, y, d.king) == Form1::ON &&
+                d.attacks[x][y] == 0)
                 return true;
     return false;
 }

@@ -33,7 +33,8 @@ Score anyPawn(Form1& f, const Candidate& c, Score s) {
 Score pawnDrop(Form1& f, const Candidate& c, Score s) {
     const int x = c.toX, y = c.toY;
     const int upper = f.upperInfluence[x][y];
-    if (upper > 0 && y > 1 && f.board[x][y - 1] >= Form1::UPPER_SILVER && (f.lowerHand[Form1::HAND_PAWN] > 0 || f.lowerHand[Form1::HAND_LANCE] > 0))
+    if (upper > 0 && y > 1 && f.board[x][y - 1] >= Form1::UPPER_SILVER &&
+        (f.lowerHand[Form1::HAND_PAWN] > 0 || f.lowerHand[Form1::HAND_LANCE] > 0))
         s += 6_pt;
     if (f.board[2][8] == Form1::LOWER_BISHOP && x == 2 && y == 7 && (f.lowerInfluence[x][y] == 0 || upper > 0))
         s += 30_pt;

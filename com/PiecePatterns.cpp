@@ -11,9 +11,7 @@ namespace com {
 
 namespace {
 
-bool is(const Form1& f, int x, int y, int code) {
-    return at(f.board, x, y) == code;
-}
+bool is(const Form1& f, int x, int y, int code) { return at(f.board, x, y) == code; }
 
 // Safe, or attacked by nothing but the lower king while defended.
 bool heldSquare(const Form1& f, int x, int y) {
@@ -72,7 +70,8 @@ Score gold(const Form1& f, const Candidate& c, Score s) {
     if (y == 2 && f.board[8][3] == Form1::UPPER_PAWN && f.board[8][6] == Form1::LOWER_PAWN &&
         f.lowerDefender[8][6] == Form1::LOWER_ROOK && x == 7)
         s += 10_pt;
-    if (y == 2 && f.lowerHand[Form1::HAND_BISHOP] > 0 && f.upperInfluenceBefore[x][3] == 0 && f.board[x][3] >= Form1::UPPER_PAWN) {
+    if (y == 2 && f.lowerHand[Form1::HAND_BISHOP] > 0 && f.upperInfluenceBefore[x][3] == 0 &&
+        f.board[x][3] >= Form1::UPPER_PAWN) {
         s += 2_pt;
         if (f.upperInfluenceBefore[x][4] == 1 && f.board[x][4] == Form1::UPPER_BISHOP) return s + 125_pt;
     }
@@ -164,18 +163,18 @@ Score king(Form1& f, const Candidate& c, Score s) {
 
 Score piecePatterns(Form1& f, const Candidate& c, Score running) {
     switch (c.code) {
-        case Form1::UPPER_PAWN: return pawnPatterns(f, c, running);
-        case Form1::UPPER_TOKIN: return tokinPatterns(f, c, running);
-        case Form1::UPPER_LANCE: return lance(f, c, running);
-        case Form1::UPPER_KNIGHT: return knight(f, c, running);
-        case Form1::UPPER_SILVER: return silver(f, c, running);
-        case Form1::UPPER_GOLD: return gold(f, c, running);
-        case Form1::UPPER_BISHOP: return bishop(f, c, running);
-        case Form1::UPPER_HORSE: return running + pts(f.調査_周辺状況(c.toX, c.toY));
-        case Form1::UPPER_ROOK: return rook(f, c, running);
-        case Form1::UPPER_DRAGON: return dragon(f, c, running);
-        case Form1::UPPER_KING: return king(f, c, running);
-        default: return running;  // the other promoted pieces have no patterns
+    case Form1::UPPER_PAWN: return pawnPatterns(f, c, running);
+    case Form1::UPPER_TOKIN: return tokinPatterns(f, c, running);
+    case Form1::UPPER_LANCE: return lance(f, c, running);
+    case Form1::UPPER_KNIGHT: return knight(f, c, running);
+    case Form1::UPPER_SILVER: return silver(f, c, running);
+    case Form1::UPPER_GOLD: return gold(f, c, running);
+    case Form1::UPPER_BISHOP: return bishop(f, c, running);
+    case Form1::UPPER_HORSE: return running + pts(f.調査_周辺状況(c.toX, c.toY));
+    case Form1::UPPER_ROOK: return rook(f, c, running);
+    case Form1::UPPER_DRAGON: return dragon(f, c, running);
+    case Form1::UPPER_KING: return king(f, c, running);
+    default: return running;  // the other promoted pieces have no patterns
     }
 }
 

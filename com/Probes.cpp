@@ -23,12 +23,12 @@ bool isLowerLinePiece(int code) {
 // Lances, bishops and rooks, promoted or not: the pieces that pin.
 bool pins(int code) {
     switch (piece::abs(code)) {
-        case 20:
-        case 800:
-        case 801:
-        case 900:
-        case 901: return true;
-        default: return false;
+    case 20:
+    case 800:
+    case 801:
+    case 900:
+    case 901: return true;
+    default: return false;
     }
 }
 

@@ -22,23 +22,23 @@ SquareSet reachableSquares(const int (&board)[10][10], int x, int y, int code) {
     };
     const int forward = code > 0 ? 1 : -1;
     switch (piece::abs(code)) {
-        case 20: line(0, forward); break;
-        case 30:
-            for (int dx : {-1, 1})
-                if (Vocabulary::onBoard(x + dx, y + 2 * forward)) set.add(x + dx, y + 2 * forward);
-            break;
-        case 800:
-        case 801:
-            for (int dx : {-1, 1})
-                for (int dy : {-1, 1}) line(dx, dy);
-            if (piece::abs(code) == 801) neighbours();
-            break;
-        case 900:
-        case 901:
-            line(0, 1), line(0, -1), line(1, 0), line(-1, 0);
-            if (piece::abs(code) == 901) neighbours();
-            break;
-        default: neighbours(); break;
+    case 20: line(0, forward); break;
+    case 30:
+        for (int dx : {-1, 1})
+            if (Vocabulary::onBoard(x + dx, y + 2 * forward)) set.add(x + dx, y + 2 * forward);
+        break;
+    case 800:
+    case 801:
+        for (int dx : {-1, 1})
+            for (int dy : {-1, 1}) line(dx, dy);
+        if (piece::abs(code) == 801) neighbours();
+        break;
+    case 900:
+    case 901:
+        line(0, 1), line(0, -1), line(1, 0), line(-1, 0);
+        if (piece::abs(code) == 901) neighbours();
+        break;
+    default: neighbours(); break;
     }
     return set;
 }

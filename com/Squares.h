@@ -12,9 +12,7 @@ struct Square {
     int x, y;
 };
 
-inline int at(const int (&map)[10][10], int x, int y) {
-    return Vocabulary::onBoard(x, y) ? map[x][y] : 0;
-}
+inline int at(const int (&map)[10][10], int x, int y) { return Vocabulary::onBoard(x, y) ? map[x][y] : 0; }
 
 // The number of king steps between two squares.
 constexpr int stepsBetween(int x1, int y1, int x2, int y2) {
@@ -23,8 +21,6 @@ constexpr int stepsBetween(int x1, int y1, int x2, int y2) {
     return dx > dy ? dx : dy;
 }
 
-constexpr bool within(int x1, int y1, int x2, int y2, int steps) {
-    return stepsBetween(x1, y1, x2, y2) <= steps;
-}
+constexpr bool within(int x1, int y1, int x2, int y2, int steps) { return stepsBetween(x1, y1, x2, y2) <= steps; }
 
 }  // namespace com

@@ -11,11 +11,10 @@ constexpr const char* KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五
 
 const char* labelText(int key) {
     static constexpr const char* HANDICAP_LABELS[21] = {
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級",
     };
     if (key >= -10 && key <= 10) return HANDICAP_LABELS[key + 10];
@@ -24,9 +23,7 @@ const char* labelText(int key) {
 }
 
 // A number prints with the place of its sign in front and one blank behind it.
-std::string numberText(int value) {
-    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " ";
-}
+std::string numberText(int value) { return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " "; }
 
 }  // namespace
 
@@ -38,8 +35,7 @@ void Form1::描画_数値(double 入力X, double 入力Y, int 数値, int 色, i
     }
 }
 
-void Form1::描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード,
-                     int フォントサイズ) {
+void Form1::描画_数値(double 入力X, double 入力Y, const std::string& 数値, int 色, int モード, int フォントサイズ) {
     if (モード != 0 || 数値.empty()) return;  // text has no kanji numeral form
     platform.drawText(数値, twipsX(入力X), twipsY(入力Y), フォントサイズ, fontBold, 色);
 }

@@ -37,7 +37,7 @@ public:
     static constexpr const char* SETTINGS_FILE = "Mirelo.ini";  // in the current directory
 
     // -------------------------------------------------------------- game state
-    int board[10][10]{};  // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY
+    int board[10][10]{};              // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY
     int lowerHand[HAND_KINDS + 1]{};  // index HAND_PAWN .. HAND_ROOK
     int upperHand[HAND_KINDS + 1]{};
     int lowerHandCount = 0;
@@ -257,8 +257,8 @@ public:
     void 勢力確定敵角(int 駒種類, int 入力X, int 入力Y);
 
     // --------------------------------------------------------------- record (record/)
-    void 手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M, double 後秒M,
-                  double 前秒C, double 後秒C);
+    void 手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M, double 後秒M, double 前秒C,
+                  double 後秒C);
     void 描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
     void 消去_移動結果(int IN_手番);
     static const char* 文字列変換(int IN_文字列);

@@ -18,10 +18,10 @@ HandicapPiece handicapPiece(int level) {
     // The upper side's pieces in the order they go; the lower side loses the
     // same kinds from the mirrored squares.
     static constexpr HandicapPiece UPPER[HANDICAP_MAX + 1] = {
-        {Form1::EMPTY, 0, 0},      {Form1::UPPER_BISHOP, 8, 2}, {Form1::UPPER_ROOK, 2, 2},
-        {Form1::UPPER_LANCE, 9, 1}, {Form1::UPPER_LANCE, 1, 1},  {Form1::UPPER_KNIGHT, 8, 1},
+        {Form1::EMPTY, 0, 0},        {Form1::UPPER_BISHOP, 8, 2}, {Form1::UPPER_ROOK, 2, 2},
+        {Form1::UPPER_LANCE, 9, 1},  {Form1::UPPER_LANCE, 1, 1},  {Form1::UPPER_KNIGHT, 8, 1},
         {Form1::UPPER_KNIGHT, 2, 1}, {Form1::UPPER_SILVER, 7, 1}, {Form1::UPPER_SILVER, 3, 1},
-        {Form1::UPPER_GOLD, 6, 1},  {Form1::UPPER_GOLD, 4, 1},
+        {Form1::UPPER_GOLD, 6, 1},   {Form1::UPPER_GOLD, 4, 1},
     };
     if (level >= 0) return UPPER[level];
     const HandicapPiece& p = UPPER[-level];
@@ -31,13 +31,9 @@ HandicapPiece handicapPiece(int level) {
 
 }  // namespace
 
-void Form1::TAIKYOKU_Click() {
-    closeFilePanel();
-}
+void Form1::TAIKYOKU_Click() { closeFilePanel(); }
 
-void Form1::STOP_Click() {
-    closeFilePanel();
-}
+void Form1::STOP_Click() { closeFilePanel(); }
 
 void Form1::START_Click() {
     描画_棋譜読込み部分消去();

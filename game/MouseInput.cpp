@@ -79,7 +79,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
     }
     if (column == LOWER_STAND_X && row >= piece::lowerStandRow(HAND_PAWN) && row <= piece::lowerStandRow(HAND_ROOK))
         selectFromStand(column, row);
-    else if (column == UPPER_STAND_X && row >= piece::upperStandRow(HAND_ROOK) && row <= piece::upperStandRow(HAND_PAWN))
+    else if (column == UPPER_STAND_X && row >= piece::upperStandRow(HAND_ROOK) &&
+             row <= piece::upperStandRow(HAND_PAWN))
         selectFromStand(column, row);
 }
 
@@ -160,7 +161,8 @@ void Form1::moveToDestination(int Button, int x, int y) {
     描画_桝輪郭(gridColor, m.fromX, m.fromY);
     描画_桝輪郭(gridColor, m.toX, m.toY);
     描画_移動可能桝色(m.fromX, m.fromY, gridColor, m.piece);
-    if (m.fromX == UPPER_STAND_X) m.fromY = piece::handIndexOfUpperStandRow(m.fromY);  // the stand row becomes the hand index
+    if (m.fromX == UPPER_STAND_X)
+        m.fromY = piece::handIndexOfUpperStandRow(m.fromY);  // the stand row becomes the hand index
     const int captured = board[m.toX][m.toY];
     駒移動(m.fromX, m.fromY, m.toX, m.toY, m.piece);
     playSound(sndPiece);

@@ -18,13 +18,20 @@ constexpr int promoted(int code) { return code > 0 ? code + 1 : code - 1; }
 // The hand a captured piece returns to; 0 for a king or no piece.
 constexpr int handIndex(int code) {
     switch (abs(code)) {
-    case V::PAWN: case V::TOKIN: return V::HAND_PAWN;
-    case V::LANCE: case V::PROMOTED_LANCE: return V::HAND_LANCE;
-    case V::KNIGHT: case V::PROMOTED_KNIGHT: return V::HAND_KNIGHT;
-    case V::SILVER: case V::PROMOTED_SILVER: return V::HAND_SILVER;
-    case V::GOLD: case V::GOLD_SPARE: return V::HAND_GOLD;
-    case V::BISHOP: case V::HORSE: return V::HAND_BISHOP;
-    case V::ROOK: case V::DRAGON: return V::HAND_ROOK;
+    case V::PAWN:
+    case V::TOKIN: return V::HAND_PAWN;
+    case V::LANCE:
+    case V::PROMOTED_LANCE: return V::HAND_LANCE;
+    case V::KNIGHT:
+    case V::PROMOTED_KNIGHT: return V::HAND_KNIGHT;
+    case V::SILVER:
+    case V::PROMOTED_SILVER: return V::HAND_SILVER;
+    case V::GOLD:
+    case V::GOLD_SPARE: return V::HAND_GOLD;
+    case V::BISHOP:
+    case V::HORSE: return V::HAND_BISHOP;
+    case V::ROOK:
+    case V::DRAGON: return V::HAND_ROOK;
     default: return 0;
     }
 }
@@ -47,9 +54,20 @@ constexpr bool isDropSource(int fromX) { return fromX == V::LOWER_STAND_X || fro
 // Codes of the piece table that may stand on the board (not the spare golds).
 constexpr bool isBoardCode(int code) {
     switch (abs(code)) {
-    case V::PAWN: case V::TOKIN: case V::LANCE: case V::PROMOTED_LANCE: case V::KNIGHT: case V::PROMOTED_KNIGHT:
-    case V::SILVER: case V::PROMOTED_SILVER: case V::GOLD: case V::BISHOP: case V::HORSE: case V::ROOK:
-    case V::DRAGON: case V::KING: return true;
+    case V::PAWN:
+    case V::TOKIN:
+    case V::LANCE:
+    case V::PROMOTED_LANCE:
+    case V::KNIGHT:
+    case V::PROMOTED_KNIGHT:
+    case V::SILVER:
+    case V::PROMOTED_SILVER:
+    case V::GOLD:
+    case V::BISHOP:
+    case V::HORSE:
+    case V::ROOK:
+    case V::DRAGON:
+    case V::KING: return true;
     default: return false;
     }
 }
@@ -57,7 +75,12 @@ constexpr bool isBoardCode(int code) {
 // Kinds that can promote (pawn, lance, knight, silver, bishop, rook).
 constexpr bool canPromote(int code) {
     switch (abs(code)) {
-    case V::PAWN: case V::LANCE: case V::KNIGHT: case V::SILVER: case V::BISHOP: case V::ROOK: return true;
+    case V::PAWN:
+    case V::LANCE:
+    case V::KNIGHT:
+    case V::SILVER:
+    case V::BISHOP:
+    case V::ROOK: return true;
     default: return false;
     }
 }
@@ -65,7 +88,11 @@ constexpr bool canPromote(int code) {
 // Promoted kinds (tokin, promoted lance, knight and silver, horse, dragon).
 constexpr bool isPromoted(int code) {
     switch (abs(code)) {
-    case V::TOKIN: case V::PROMOTED_LANCE: case V::PROMOTED_KNIGHT: case V::PROMOTED_SILVER: case V::HORSE:
+    case V::TOKIN:
+    case V::PROMOTED_LANCE:
+    case V::PROMOTED_KNIGHT:
+    case V::PROMOTED_SILVER:
+    case V::HORSE:
     case V::DRAGON: return true;
     default: return false;
     }

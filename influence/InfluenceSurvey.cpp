@@ -147,7 +147,8 @@ void walk(Form1& f, int P, int x, int y, int dx, int dy) {
             recordUpper<UPPER_LINE_RECORD>(f, P, x, y, tx, ty);
         const int held = f.board[tx][ty];
         if (held == opposingKing) {
-            for (int bx = tx - dx, by = ty - dy; bx != x || by != y; bx -= dx, by -= dy) checkMap[bx][by] = Form1::CHECK_LINE_MARK;
+            for (int bx = tx - dx, by = ty - dy; bx != x || by != y; bx -= dx, by -= dy)
+                checkMap[bx][by] = Form1::CHECK_LINE_MARK;
             checkMap[x][y] = Form1::CHECKER_MARK;
         } else if (held != Form1::EMPTY) {
             return;

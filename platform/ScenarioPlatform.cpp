@@ -32,8 +32,8 @@ void ScenarioPlatform::drawPicture(int code, double x, double y) {
 
 void ScenarioPlatform::drawRect(int color, double x1, double y1, double x2, double y2) {
     if (traceDraw)
-        out << "draw rect " << color << ' ' << twips(x1) << ' ' << twips(y1) << ' ' << twips(x2) << ' '
-            << twips(y2) << '\n';
+        out << "draw rect " << color << ' ' << twips(x1) << ' ' << twips(y1) << ' ' << twips(x2) << ' ' << twips(y2)
+            << '\n';
     if (window) window->drawRect(color, x1, y1, x2, y2);
 }
 
@@ -52,8 +52,7 @@ void ScenarioPlatform::refresh() {
     if (window) window->refresh();
 }
 
-BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
-                                       BoxIcon) {
+BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons, BoxIcon) {
     BoxAnswer queued = buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
     if (!answers.empty()) {
         queued = answers.front();
@@ -61,9 +60,12 @@ BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::stri
     }
     BoxAnswer answer = BoxAnswer::Ok;
     if (buttons == BoxButtons::YesNo) answer = queued == BoxAnswer::No ? BoxAnswer::No : BoxAnswer::Yes;
-    out << "msgbox " << quoted(title) << ' ' << quoted(text) << ' '
-        << (buttons == BoxButtons::Ok ? "OK" : "YESNO") << " -> "
-        << (answer == BoxAnswer::Ok ? "OK" : answer == BoxAnswer::Yes ? "YES" : "NO") << '\n';
+    out << "msgbox " << quoted(title) << ' ' << quoted(text) << ' ' << (buttons == BoxButtons::Ok ? "OK" : "YESNO")
+        << " -> "
+        << (answer == BoxAnswer::Ok    ? "OK"
+            : answer == BoxAnswer::Yes ? "YES"
+                                       : "NO")
+        << '\n';
     return answer;
 }
 

@@ -179,10 +179,14 @@ void ScenarioRunner::runLine(const std::string& line) {
     } else if (command == "answer") {
         if (w.size() < 2) throw BadLine{"'answer' needs at least one answer"};
         for (size_t i = 1; i < w.size(); ++i) {
-            if (w[i] == "ok") platform.answers.push_back(BoxAnswer::Ok);
-            else if (w[i] == "yes") platform.answers.push_back(BoxAnswer::Yes);
-            else if (w[i] == "no") platform.answers.push_back(BoxAnswer::No);
-            else throw BadLine{"answer must be ok, yes or no"};
+            if (w[i] == "ok")
+                platform.answers.push_back(BoxAnswer::Ok);
+            else if (w[i] == "yes")
+                platform.answers.push_back(BoxAnswer::Yes);
+            else if (w[i] == "no")
+                platform.answers.push_back(BoxAnswer::No);
+            else
+                throw BadLine{"answer must be ok, yes or no"};
         }
     } else if (command == "time") {
         need(2);
@@ -195,13 +199,18 @@ void ScenarioRunner::runLine(const std::string& line) {
         if (w.size() < 2) throw BadLine{"'control' needs a control name"};
         const std::string text = restOfLine(line, 2);
         const std::string& name = w[1];
-        if (name == "Drive1") deliver([&] { form.Drive1_Change(text); });
-        else if (name == "Dir1") deliver([&] { form.Dir1_Change(text); });
-        else if (name == "File1") deliver([&] { form.File1_Click(text); });
+        if (name == "Drive1")
+            deliver([&] { form.Drive1_Change(text); });
+        else if (name == "Dir1")
+            deliver([&] { form.Dir1_Change(text); });
+        else if (name == "File1")
+            deliver([&] { form.File1_Click(text); });
         else if (name == "Text1" || name == "Text2" || name == "Text3" || name == "Text4")
             form.setPanelText(name[4] - '0', text);
-        else if (name == "Command1") deliver([&] { form.Command1_Click(); });
-        else throw BadLine{"no control " + name};
+        else if (name == "Command1")
+            deliver([&] { form.Command1_Click(); });
+        else
+            throw BadLine{"no control " + name};
     } else if (command == "position") {
         std::string error;
         const auto position = sfen::parse(restOfLine(line, 1), error);
@@ -211,9 +220,12 @@ void ScenarioRunner::runLine(const std::string& line) {
         need(3);
         for (const StateField& field : stateFields()) {
             if (w[1] != field.name) continue;
-            if (field.integer) form.*field.integer = integerArgument(w[2]);
-            else if (field.time) form.*field.time = numberArgument(w[2]);
-            else form.timer1Enabled = integerArgument(w[2]) != 0;
+            if (field.integer)
+                form.*field.integer = integerArgument(w[2]);
+            else if (field.time)
+                form.*field.time = numberArgument(w[2]);
+            else
+                form.timer1Enabled = integerArgument(w[2]) != 0;
             return;
         }
         throw BadLine{"no state member " + w[1]};
@@ -233,15 +245,24 @@ void ScenarioRunner::runLine(const std::string& line) {
             return;
         }
         need(2);
-        if (what == "state") printState();
-        else if (what == "board") printBoard();
-        else if (what == "hands") printHands();
-        else if (what == "sfen") out << "sfen " << sfen::of(form) << '\n';
-        else if (what == "record") printRecord();
-        else if (what == "maps") printMaps();
-        else if (what == "menu") printMenu();
-        else if (what == "panel") printPanel();
-        else throw BadLine{"cannot print " + what};
+        if (what == "state")
+            printState();
+        else if (what == "board")
+            printBoard();
+        else if (what == "hands")
+            printHands();
+        else if (what == "sfen")
+            out << "sfen " << sfen::of(form) << '\n';
+        else if (what == "record")
+            printRecord();
+        else if (what == "maps")
+            printMaps();
+        else if (what == "menu")
+            printMenu();
+        else if (what == "panel")
+            printPanel();
+        else
+            throw BadLine{"cannot print " + what};
     } else if (command == "trace") {
         need(3);
         const bool on = onOffArgument(w[2]);
@@ -264,9 +285,12 @@ void ScenarioRunner::runLine(const std::string& line) {
 void ScenarioRunner::printState() {
     for (const StateField& field : stateFields()) {
         out << field.name << ' ';
-        if (field.integer) out << form.*field.integer;
-        else if (field.time) out << timeText(form.*field.time);
-        else out << (form.timer1Enabled ? 1 : 0);
+        if (field.integer)
+            out << form.*field.integer;
+        else if (field.time)
+            out << timeText(form.*field.time);
+        else
+            out << (form.timer1Enabled ? 1 : 0);
         out << '\n';
     }
 }

@@ -42,7 +42,8 @@ void FilePanelWidgets::create() {
     connect(file1, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { handlers.fileClicked(item->text()); });
     for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i)
-        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { handlers.textEdited(i, value); });
+        connect(text[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& value) { handlers.textEdited(i, value); });
     connect(command1, &QPushButton::clicked, this, [this] { handlers.returnPressed(); });
     created = true;
     place(placedScale, placedOrigin);
@@ -59,7 +60,8 @@ void FilePanelWidgets::show(const FilePanel& panel) {
     for (QLabel* label : label1) label->setVisible(panel.textVisible);
     for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i) {
         text[i]->setVisible(panel.textVisible);
-        if (text[i]->text() != QString::fromStdString(panel.text[i])) text[i]->setText(QString::fromStdString(panel.text[i]));
+        if (text[i]->text() != QString::fromStdString(panel.text[i]))
+            text[i]->setText(QString::fromStdString(panel.text[i]));
     }
     command1->setVisible(panel.textVisible);
 
@@ -90,7 +92,9 @@ void FilePanelWidgets::place(double k, QPointF origin) {
     placedOrigin = origin;
     if (!created) return;
     const Placement placements[] = {
-        {drive1, 240, 360, 2535, 300},    {dir1, 240, 600, 2535, 1710},      {file1, 240, 2280, 2535, 930},
+        {drive1, 240, 360, 2535, 300},
+        {dir1, 240, 600, 2535, 1710},
+        {file1, 240, 2280, 2535, 930},
         {label1[3], 120, 2400, 855, 255},
         {text[TITLE_BOX], 960, 2400, 2295, 270},
         {label1[2], 120, 2640, 855, 255},

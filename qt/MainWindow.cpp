@@ -14,11 +14,18 @@ namespace {
 
 bool isOption(int item) {
     switch (item) {
-    case Menu::LEVEL1: case Menu::LEVEL2: case Menu::LEVEL3: case Menu::MIDORI: case Menu::TATAMI:
-    case Menu::TAKE: case Menu::UCHU: case Menu::RENGA: case Menu::SIDOU: case Menu::KEIKA: case Menu::BGM:
-        return true;
-    default:
-        return false;
+    case Menu::LEVEL1:
+    case Menu::LEVEL2:
+    case Menu::LEVEL3:
+    case Menu::MIDORI:
+    case Menu::TATAMI:
+    case Menu::TAKE:
+    case Menu::UCHU:
+    case Menu::RENGA:
+    case Menu::SIDOU:
+    case Menu::KEIKA:
+    case Menu::BGM: return true;
+    default: return false;
     }
 }
 
@@ -30,17 +37,18 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     paintSurface = new Surface(pictures, this);
     setCentralWidget(paintSurface);
     clockTimer.setInterval(Form1::TIMER_INTERVAL_MS);
-    panel = new FilePanelWidgets(paintSurface, {
-        [this](const QString& drive) { deliver([&] { form->Drive1_Change(drive.toStdString()); }); },
-        [this](const QString& folder) { deliver([&] { form->Dir1_Change(folder.toStdString()); }); },
-        [this](const QString& file) { deliver([&] { form->File1_Click(file.toStdString()); }); },
-        [this](int box, const QString& text) { deliver([&] { form->setPanelText(box, text.toStdString()); }); },
-        [this] { deliver([&] { form->Command1_Click(); }); },
-    });
+    panel = new FilePanelWidgets(
+        paintSurface,
+        {
+            [this](const QString& drive) { deliver([&] { form->Drive1_Change(drive.toStdString()); }); },
+            [this](const QString& folder) { deliver([&] { form->Dir1_Change(folder.toStdString()); }); },
+            [this](const QString& file) { deliver([&] { form->File1_Click(file.toStdString()); }); },
+            [this](int box, const QString& text) { deliver([&] { form->setPanelText(box, text.toStdString()); }); },
+            [this] { deliver([&] { form->Command1_Click(); }); },
+        });
     buildMenus();
-    connect(paintSurface, &Surface::mouseDown, this, [this](int button, double x, double y) {
-        deliver([&] { form->Form_MouseDown(button, 0, x, y); });
-    });
+    connect(paintSurface, &Surface::mouseDown, this,
+            [this](int button, double x, double y) { deliver([&] { form->Form_MouseDown(button, 0, x, y); }); });
     connect(paintSurface, &Surface::rescaled, this, [this](double k, QPointF origin) { panel->place(k, origin); });
     connect(&clockTimer, &QTimer::timeout, this, [this] {
         if (depth == 0) deliver([&] { form->Timer1_Timer(); });
@@ -61,8 +69,8 @@ void MainWindow::buildMenus() {
         const QString caption = QString::fromUtf8(info.caption.data(), static_cast<int>(info.caption.size()));
         QAction* action;
         if (opensSubmenu(item)) {
-            QMenu* menu = info.parent == MENU_BAR ? menuBar()->addMenu(caption)
-                                                  : actions[info.parent]->menu()->addMenu(caption);
+            QMenu* menu =
+                info.parent == MENU_BAR ? menuBar()->addMenu(caption) : actions[info.parent]->menu()->addMenu(caption);
             action = menu->menuAction();
             // Opening a top-level menu is an event of its own (it hides the file panel).
             if (item == Menu::TAIKYOKU || item == Menu::STOP || item == Menu::OPTION)
@@ -106,6 +114,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const int code = event->key() == Qt::Key_Escape ? Form1::ESC_KEY : event->text().isEmpty() ? 0 : event->text()[0].unicode();
+    const int code = event->key() == Qt::Key_Escape ? Form1::ESC_KEY
+                     : event->text().isEmpty()      ? 0
+                                                    : event->text()[0].unicode();
     if (code != 0) deliver([&] { form->Form_KeyPress(code); });
 }

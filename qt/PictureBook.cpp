@@ -16,9 +16,12 @@ std::map<int, QString> pictureNames() {
         {V::BG_RENGA, "HAIKEI_RENGA"},
     };
     const std::pair<int, const char*> kinds[] = {
-        {V::PAWN, "HU0"},    {V::TOKIN, "HU1"},  {V::LANCE, "KYOU0"},  {V::PROMOTED_LANCE, "KYOU1"},
-        {V::KNIGHT, "KEI0"}, {V::PROMOTED_KNIGHT, "KEI1"}, {V::SILVER, "GIN0"}, {V::PROMOTED_SILVER, "GIN1"},
-        {V::GOLD, "KIN"},    {V::BISHOP, "KAKU0"}, {V::HORSE, "KAKU1"}, {V::ROOK, "SYA0"},
+        {V::PAWN, "HU0"},    {V::TOKIN, "HU1"},
+        {V::LANCE, "KYOU0"}, {V::PROMOTED_LANCE, "KYOU1"},
+        {V::KNIGHT, "KEI0"}, {V::PROMOTED_KNIGHT, "KEI1"},
+        {V::SILVER, "GIN0"}, {V::PROMOTED_SILVER, "GIN1"},
+        {V::GOLD, "KIN"},    {V::BISHOP, "KAKU0"},
+        {V::HORSE, "KAKU1"}, {V::ROOK, "SYA0"},
         {V::DRAGON, "SYA1"}, {V::KING, "OU"},
     };
     for (const auto& [kind, name] : kinds) {

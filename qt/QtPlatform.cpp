@@ -21,8 +21,7 @@ void QtPlatform::setBackgroundColor(int color) { window.surface().setBackgroundC
 
 void QtPlatform::refresh() { window.surface().repaint(); }
 
-BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
-                                 BoxIcon icon) {
+BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& text, BoxButtons buttons, BoxIcon icon) {
     // The game breaks lines with carriage returns.
     QString shown = QString::fromStdString(text);
     shown.replace("\r\n", "\n").replace('\r', '\n');

@@ -16,8 +16,7 @@ public:
     void drawText(const std::string& text, double x, double y, int size, bool bold, int color) override;
     void setBackgroundColor(int color) override;
     void refresh() override;
-    BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
-                         BoxIcon icon) override;
+    BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons, BoxIcon icon) override;
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
     void setTimerEnabled(bool enabled) override;

@@ -33,9 +33,7 @@ QFont windowFont(bool bold, double pixelSize) {
 const QRectF TILE_GRID(Vocabulary::BOARD_LEFT, Vocabulary::BOARD_TOP, Vocabulary::SQUARE_WIDTH,
                        Vocabulary::SQUARE_HEIGHT);
 
-bool isBackgroundTile(int code) {
-    return code >= Vocabulary::BG_MIDORI && code <= Vocabulary::BG_RENGA;
-}
+bool isBackgroundTile(int code) { return code >= Vocabulary::BG_MIDORI && code <= Vocabulary::BG_RENGA; }
 
 }  // namespace
 
@@ -64,9 +62,7 @@ QRect Surface::deviceArea() const {
     return QRect(QPoint((device.width() - area.width()) / 2, (device.height() - area.height()) / 2), area);
 }
 
-QPointF Surface::origin() const {
-    return QPointF(deviceArea().topLeft()) / devicePixelRatioF();
-}
+QPointF Surface::origin() const { return QPointF(deviceArea().topLeft()) / devicePixelRatioF(); }
 
 void Surface::keep(Call call, bool opaque) {
     // The game paints its background far beyond its area; what lies wholly
@@ -144,7 +140,8 @@ void Surface::paintCall(QPainter& painter, const Call& call, double k) const {
     case Kind::Rect: {
         const int pen = std::max(1, px(TWIPS_PER_PIXEL));
         const int left = px(call.bounds.left()), top = px(call.bounds.top());
-        const int right = px(call.bounds.right() - TWIPS_PER_PIXEL), bottom = px(call.bounds.bottom() - TWIPS_PER_PIXEL);
+        const int right = px(call.bounds.right() - TWIPS_PER_PIXEL),
+                  bottom = px(call.bounds.bottom() - TWIPS_PER_PIXEL);
         const QColor color = paletteColor(call.code);
         painter.fillRect(left, top, right - left + pen, pen, color);
         painter.fillRect(left, bottom, right - left + pen, pen, color);

@@ -76,10 +76,10 @@ int main(int argc, char** argv) {
     // Read before the window system is reached, so --help works without a display.
     const CommandLine line = readCommandLine(argc, argv, OPTIONS, MOST_ARGUMENTS);
     switch (line.request) {
-        case CommandLine::Request::Help: std::cout << HELP; return 0;
-        case CommandLine::Request::Version: std::cout << "mirelo " MIRELO_VERSION "\n"; return 0;
-        case CommandLine::Request::Wrong: std::cerr << "mirelo: " << line.problem << '\n' << USAGE; return WRONG_USE;
-        case CommandLine::Request::Run: break;
+    case CommandLine::Request::Help: std::cout << HELP; return 0;
+    case CommandLine::Request::Version: std::cout << "mirelo " MIRELO_VERSION "\n"; return 0;
+    case CommandLine::Request::Wrong: std::cerr << "mirelo: " << line.problem << '\n' << USAGE; return WRONG_USE;
+    case CommandLine::Request::Run: break;
     }
 
     QApplication app(argc, argv);

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "game/Form1.h"
 #include "files/ShiftJis.h"
 #include "files/TextFile.h"
+#include "game/Form1.h"
 #include "record/KifuFormat.h"
 
 namespace {
@@ -110,8 +110,8 @@ void Form1::Command1_Click() {
 void Form1::File1_Click(const std::string& fileName) {
     // Everything is read and checked first: a file that is refused changes nothing.
     std::vector<std::string> lines;
-    const ReadResult read = isPlainFileName(fileName) ? readRecordFile(filePanel.filePath + "/" + fileName, lines)
-                                                      : ReadResult::Unopenable;
+    const ReadResult read =
+        isPlainFileName(fileName) ? readRecordFile(filePanel.filePath + "/" + fileName, lines) : ReadResult::Unopenable;
     if (read == ReadResult::TooLarge) {
         platform.messageBox("棋譜", "棋譜ﾌｧｲﾙが大きすぎます", BoxButtons::Ok);
         return;

@@ -41,8 +41,8 @@ long fileSeconds(double seconds) {
 std::string format(const MoveLine& m) {
     char line[64];
     std::snprintf(line, sizeof line, "%2d%1d%1d%1d%4d%4d%4d%5ld%5ld%5ld%5ld", m.fromX, m.fromY, m.toX, m.toY,
-                  m.placedPiece, m.movedPiece, m.capturedPiece, m.lowerTimeBefore, m.lowerTimeAfter,
-                  m.upperTimeBefore, m.upperTimeAfter);
+                  m.placedPiece, m.movedPiece, m.capturedPiece, m.lowerTimeBefore, m.lowerTimeAfter, m.upperTimeBefore,
+                  m.upperTimeAfter);
     return line;
 }
 
@@ -71,8 +71,9 @@ bool parse(const std::string& line, MoveLine& m) {
                            m.fromY <= piece::upperStandRow(V::HAND_PAWN);
     return (V::onBoard(m.fromX, m.fromY) || lowerDrop || upperDrop) && V::onBoard(m.toX, m.toY) &&
            piece::isBoardCode(m.movedPiece) && piece::isBoardCode(m.placedPiece) &&
-           (m.capturedPiece == Vocabulary::EMPTY || piece::isBoardCode(m.capturedPiece)) && validTime(m.lowerTimeBefore) &&
-           validTime(m.lowerTimeAfter) && validTime(m.upperTimeBefore) && validTime(m.upperTimeAfter);
+           (m.capturedPiece == Vocabulary::EMPTY || piece::isBoardCode(m.capturedPiece)) &&
+           validTime(m.lowerTimeBefore) && validTime(m.lowerTimeAfter) && validTime(m.upperTimeBefore) &&
+           validTime(m.upperTimeAfter);
 }
 
 int firstInconsistentMove(const std::vector<MoveLine>& moves) {
@@ -95,9 +96,10 @@ int firstInconsistentMove(const std::vector<MoveLine>& moves) {
             const int k = piece::handIndex(moved);
             // The upper side's drop names its source row two ways: the computer
             // records the hand index, a person the stand row clicked (8 - k).
-            const bool fromStand = upperToMove ? m.fromX == Vocabulary::UPPER_STAND_X &&
-                                                     (m.fromY == k || m.fromY == piece::upperStandRow(k))
-                                               : m.fromX == Vocabulary::LOWER_STAND_X && m.fromY == piece::lowerStandRow(k);
+            const bool fromStand =
+                upperToMove
+                    ? m.fromX == Vocabulary::UPPER_STAND_X && (m.fromY == k || m.fromY == piece::upperStandRow(k))
+                    : m.fromX == Vocabulary::LOWER_STAND_X && m.fromY == piece::lowerStandRow(k);
             if (!fromStand || !piece::isHandKind(moved)) return bad;
             if (hand[side][k] <= 0 || m.placedPiece != moved) return bad;
         } else {

@@ -63,20 +63,19 @@ int Form1::調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移
     if (piece::isDropSource(移動元X)) return OFF;
     bool promotable = false;
     switch (移動駒種類) {
-    case LOWER_PAWN: case LOWER_LANCE: case LOWER_KNIGHT:
-        promotable = 移動先Y < 4;
-        break;
-    case LOWER_SILVER: case LOWER_BISHOP: case LOWER_ROOK:
-        promotable = 移動先Y < 4 || 移動元Y < 4;
-        break;
-    case UPPER_PAWN: case UPPER_LANCE: case UPPER_KNIGHT:
-        promotable = 移動先Y > 6;
-        break;
-    case UPPER_SILVER: case UPPER_BISHOP: case UPPER_ROOK:
-        promotable = 移動先Y > 6 || 移動元Y > 6;
-        break;
-    default:
-        break;
+    case LOWER_PAWN:
+    case LOWER_LANCE:
+    case LOWER_KNIGHT: promotable = 移動先Y < 4; break;
+    case LOWER_SILVER:
+    case LOWER_BISHOP:
+    case LOWER_ROOK: promotable = 移動先Y < 4 || 移動元Y < 4; break;
+    case UPPER_PAWN:
+    case UPPER_LANCE:
+    case UPPER_KNIGHT: promotable = 移動先Y > 6; break;
+    case UPPER_SILVER:
+    case UPPER_BISHOP:
+    case UPPER_ROOK: promotable = 移動先Y > 6 || 移動元Y > 6; break;
+    default: break;
     }
     if (!promotable) return OFF;
     promotedPiece = piece::promoted(移動駒種類);
@@ -85,9 +84,11 @@ int Form1::調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移
 
 int Form1::移動後チェック(int 移動先Y, int 移動駒種類) const {
     switch (移動駒種類) {
-    case UPPER_PAWN: case UPPER_LANCE: return 移動先Y == 9 ? OFF : ON;
+    case UPPER_PAWN:
+    case UPPER_LANCE: return 移動先Y == 9 ? OFF : ON;
     case UPPER_KNIGHT: return 移動先Y > 7 ? OFF : ON;
-    case LOWER_PAWN: case LOWER_LANCE: return 移動先Y == 1 ? OFF : ON;
+    case LOWER_PAWN:
+    case LOWER_LANCE: return 移動先Y == 1 ? OFF : ON;
     case LOWER_KNIGHT: return 移動先Y < 3 ? OFF : ON;
     default: return ON;
     }

@@ -33,34 +33,31 @@ int Form1::移動チェック(int 移動元X, int 移動元Y, int 移動先X, in
     const int dY = 移動先Y - 移動元Y;
     const int forward = upper ? 1 : -1;  // one step ahead for the mover
     switch (kind) {
-    case PAWN:
-        return dX == 0 && dY == forward ? ON : OFF;
+    case PAWN: return dX == 0 && dY == forward ? ON : OFF;
     case LANCE: {
         if (dX != 0 || dY * forward <= 0) return OFF;
         for (int y = 移動元Y + forward; y != 移動先Y; y += forward)
             if (board[移動先X][y] != EMPTY) return OFF;
         return ON;
     }
-    case KNIGHT:
-        return dY == 2 * forward && (dX == 1 || dX == -1) ? ON : OFF;
-    case SILVER:
-        return piece::abs(dX) <= 1 && (dY == forward || (dY == -forward && dX != 0)) ? ON : OFF;
-    case GOLD: case TOKIN: case PROMOTED_LANCE: case PROMOTED_KNIGHT: case PROMOTED_SILVER:
+    case KNIGHT: return dY == 2 * forward && (dX == 1 || dX == -1) ? ON : OFF;
+    case SILVER: return piece::abs(dX) <= 1 && (dY == forward || (dY == -forward && dX != 0)) ? ON : OFF;
+    case GOLD:
+    case TOKIN:
+    case PROMOTED_LANCE:
+    case PROMOTED_KNIGHT:
+    case PROMOTED_SILVER:
         return (piece::abs(dX) <= 1 && (dY == forward || dY == 0)) || (dX == 0 && dY == -forward) ? ON : OFF;
-    case BISHOP:
-        return 移動チェック角(移動元X, 移動元Y, 移動先X, 移動先Y);
-    case ROOK:
-        return 移動チェック飛車(移動元X, 移動元Y, 移動先X, 移動先Y);
+    case BISHOP: return 移動チェック角(移動元X, 移動元Y, 移動先X, 移動先Y);
+    case ROOK: return 移動チェック飛車(移動元X, 移動元Y, 移動先X, 移動先Y);
     case HORSE:
         if (piece::abs(dX) <= 1 && piece::abs(dY) <= 1) return ON;
         return 移動チェック角(移動元X, 移動元Y, 移動先X, 移動先Y);
     case DRAGON:
         if (piece::abs(dX) <= 1 && piece::abs(dY) <= 1) return ON;
         return 移動チェック飛車(移動元X, 移動元Y, 移動先X, 移動先Y);
-    case KING:
-        return piece::abs(dX) <= 1 && piece::abs(dY) <= 1 ? ON : OFF;
-    default:
-        return OFF;  // a code outside the piece table moves nowhere
+    case KING: return piece::abs(dX) <= 1 && piece::abs(dY) <= 1 ? ON : OFF;
+    default: return OFF;  // a code outside the piece table moves nowhere
     }
 }
 

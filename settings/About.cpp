@@ -5,6 +5,7 @@
 void Form1::VER_Click() {
     closeFilePanel();
     playSound(sndOther);
-    platform.messageBox("Mirelo", std::string("将棋 Mirelo  バージョン ") + MIRELO_VERSION + "\r\r" +
-                                      "製作：Mirelo プロジェクト", BoxButtons::Ok);
+    platform.messageBox("Mirelo",
+                        std::string("将棋 Mirelo  バージョン ") + MIRELO_VERSION + "\r\r" + "製作：Mirelo プロジェクト",
+                        BoxButtons::Ok);
 }

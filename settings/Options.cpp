@@ -56,6 +56,4 @@ void Form1::BGM_Click() {
     書込_環境設定ファイル();
 }
 
-void Form1::OPTION_Click() {
-    closeFilePanel();
-}
+void Form1::OPTION_Click() { closeFilePanel(); }

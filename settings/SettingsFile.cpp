@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "game/Form1.h"
 #include "files/ShiftJis.h"
 #include "files/TextFile.h"
+#include "game/Form1.h"
 
 namespace {
 
@@ -34,7 +34,9 @@ bool lineIs(const std::string& raw, const char* utf8) {
 void Form1::読込_環境設定ファイル() {
     std::vector<std::string> lines;
     const bool readable = textfile::readLines(SETTINGS_FILE, lines);
-    const auto line = [&](size_t i) -> const std::string* { return readable && i < lines.size() ? &lines[i] : nullptr; };
+    const auto line = [&](size_t i) -> const std::string* {
+        return readable && i < lines.size() ? &lines[i] : nullptr;
+    };
 
     bool complete = false;
     if (const std::string* l1 = line(0)) {

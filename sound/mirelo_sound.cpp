@@ -88,8 +88,8 @@ struct Buffer {
     int channel = -1;
     bool music = false;
     Source source;
-    int wantedRate = 0;    // rate asked for by dsSetFrequency
-    int renderedRate = 0;  // rate the current chunk was converted at
+    int wantedRate = 0;      // rate asked for by dsSetFrequency
+    int renderedRate = 0;    // rate the current chunk was converted at
     std::vector<Uint8> pcm;  // the chunk's samples (the chunk does not own them)
     Mix_Chunk* chunk = nullptr;
     int volume = 0;

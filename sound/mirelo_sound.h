@@ -26,15 +26,15 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#  if defined(MIRELO_SOUND_BUILD)
-#    define MIRELO_SOUND_API __declspec(dllexport)
-#  else
-#    define MIRELO_SOUND_API __declspec(dllimport)
-#  endif
-#elif defined(__GNUC__)
-#  define MIRELO_SOUND_API __attribute__((visibility("default")))
+#if defined(MIRELO_SOUND_BUILD)
+#define MIRELO_SOUND_API __declspec(dllexport)
 #else
-#  define MIRELO_SOUND_API
+#define MIRELO_SOUND_API __declspec(dllimport)
+#endif
+#elif defined(__GNUC__)
+#define MIRELO_SOUND_API __attribute__((visibility("default")))
+#else
+#define MIRELO_SOUND_API
 #endif
 
 #ifdef __cplusplus
@@ -52,7 +52,7 @@ typedef uintptr_t DSHANDLE; /* 0 = none */
  *   DS_FLAG_EFFECT: a sound effect, played once by dsPlay.
  * Any other value loads the buffer as a sound effect.
  */
-#define DS_FLAG_MUSIC  1
+#define DS_FLAG_MUSIC 1
 #define DS_FLAG_EFFECT 3
 
 /*

@@ -13,9 +13,7 @@ constexpr std::uint16_t kMuLaw = 0x0007;
 constexpr std::uint16_t kImaAdpcm = 0x0011;
 constexpr std::uint16_t kExtensible = 0xFFFE;
 
-std::uint16_t le16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+std::uint16_t le16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 std::uint32_t le32(const unsigned char* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
@@ -60,8 +58,7 @@ bool readFormat(const unsigned char* p, std::uint32_t size, WavLayout& out) {
     case kImaAdpcm:
         if (bits != 4 || blockAlign < 4 * channels) return false;
         break;
-    default:
-        return false;
+    default: return false;
     }
     out.encoding = tag;
     out.channels = channels;

@@ -9,8 +9,8 @@
 namespace mirelo::sound {
 
 struct WavLayout {
-    std::size_t riffEnd = 0;      // bytes of the image that belong to the RIFF form
-    std::uint16_t encoding = 0;   // fmt chunk's format tag (extensible resolved)
+    std::size_t riffEnd = 0;     // bytes of the image that belong to the RIFF form
+    std::uint16_t encoding = 0;  // fmt chunk's format tag (extensible resolved)
     std::uint16_t channels = 0;
     std::uint32_t sampleRate = 0;
     std::uint16_t blockAlign = 0;

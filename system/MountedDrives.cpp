@@ -9,10 +9,10 @@ namespace {
 
 // File systems that hold no user files.
 bool isPseudoFileSystem(const std::string& type) {
-    static const char* const PSEUDO[] = {"proc",     "sysfs",  "cgroup",  "cgroup2",   "devpts",  "mqueue",
-                                         "debugfs",  "tracefs", "securityfs", "pstore", "bpf",     "autofs",
-                                         "hugetlbfs", "configfs", "fusectl", "binfmt_misc", "devtmpfs", "nsfs",
-                                         "efivarfs", "rpc_pipefs", "overlay"};
+    static const char* const PSEUDO[] = {"proc",      "sysfs",      "cgroup",     "cgroup2",     "devpts",   "mqueue",
+                                         "debugfs",   "tracefs",    "securityfs", "pstore",      "bpf",      "autofs",
+                                         "hugetlbfs", "configfs",   "fusectl",    "binfmt_misc", "devtmpfs", "nsfs",
+                                         "efivarfs",  "rpc_pipefs", "overlay"};
     return std::find(std::begin(PSEUDO), std::end(PSEUDO), type) != std::end(PSEUDO);
 }
 
@@ -22,7 +22,8 @@ std::string unescapeMountPath(const std::string& path) {
     for (size_t i = 0; i < path.size(); ++i) {
         if (path[i] == '\\' && i + 3 < path.size()) {
             const std::string digits = path.substr(i + 1, 3);
-            if (digits.size() == 3 && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+            if (digits.size() == 3 &&
+                std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
                 out += static_cast<char>(std::stoi(digits, nullptr, 8));
                 i += 3;
                 continue;

@@ -57,26 +57,22 @@ bool writePng(const QDir& dir, int size) {
     return true;
 }
 
-QString number(double value) {
-    return QString::number(value, 'g', 6);
-}
+QString number(double value) { return QString::number(value, 'g', 6); }
 
-QString color(const QColor& c) {
-    return c.name(QColor::HexRgb);
-}
+QString color(const QColor& c) { return c.name(QColor::HexRgb); }
 
 QString pathData(const QPainterPath& path) {
     QString d;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
         switch (e.type) {
-            case QPainterPath::MoveToElement:
-                if (i > 0) d += "Z";
-                d += "M" + number(e.x) + " " + number(e.y);
-                break;
-            case QPainterPath::LineToElement: d += "L" + number(e.x) + " " + number(e.y); break;
-            case QPainterPath::CurveToElement: d += "C" + number(e.x) + " " + number(e.y); break;
-            case QPainterPath::CurveToDataElement: d += " " + number(e.x) + " " + number(e.y); break;
+        case QPainterPath::MoveToElement:
+            if (i > 0) d += "Z";
+            d += "M" + number(e.x) + " " + number(e.y);
+            break;
+        case QPainterPath::LineToElement: d += "L" + number(e.x) + " " + number(e.y); break;
+        case QPainterPath::CurveToElement: d += "C" + number(e.x) + " " + number(e.y); break;
+        case QPainterPath::CurveToDataElement: d += " " + number(e.x) + " " + number(e.y); break;
         }
     }
     return d + "Z";

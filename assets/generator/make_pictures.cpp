@@ -39,8 +39,7 @@ constexpr int kTitleH = 34;
 // are drawn: that is for features that already repeat vertically by
 // themselves (long vertical strokes), which would otherwise be painted twice
 // where the copies overlap and leave a darker band at the seam.
-void tiled(QPainter& p, double periodX, double periodY, const std::function<void()>& draw)
-{
+void tiled(QPainter& p, double periodX, double periodY, const std::function<void()>& draw) {
     const int rows = periodY > 0 ? 1 : 0;
     for (int j = -rows; j <= rows; ++j) {
         for (int i = -1; i <= 1; ++i) {
@@ -60,8 +59,7 @@ const QColor kBoardWood(0xE9, 0xC6, 0x8A);
 // A light kaya board with straight vertical grain.  The grain repeats with the
 // cell size in both directions, so a board built from these squares reads as
 // one continuous plank.
-void paintBoardWood(QPainter& p)
-{
+void paintBoardWood(QPainter& p) {
     p.fillRect(QRectF(0, 0, kCellW, kCellH), kBoardWood);
     tiled(p, kCellW, 0, [&] {
         Rng rng(0xB0A2D);
@@ -74,18 +72,17 @@ void paintBoardWood(QPainter& p)
             QColor c = dark ? QColor(0xC8, 0x98, 0x52) : QColor(0xF6, 0xDC, 0xA8);
             QPen pen(withAlpha(c, rng.range(0.12, 0.22)), w, Qt::SolidLine, Qt::FlatCap);
             p.setPen(pen);
-            p.drawPath(wavyVertical(x, kCellH, rng.range(0.3, 0.9), 1, rng.range(0, 2 * kPi),
-                                    rng.range(0.1, 0.4), 2, rng.range(0, 2 * kPi), -2, kCellH + 2));
+            p.drawPath(wavyVertical(x, kCellH, rng.range(0.3, 0.9), 1, rng.range(0, 2 * kPi), rng.range(0.1, 0.4), 2,
+                                    rng.range(0, 2 * kPi), -2, kCellH + 2));
         }
         // Fine grain lines.
         for (int i = 0; i < 16; ++i) {
             double x = rng.range(0, kCellW);
             QColor c(0xA8, 0x72, 0x34);
-            QPen pen(withAlpha(c, rng.range(0.10, 0.28)), rng.range(0.22, 0.55), Qt::SolidLine,
-                     Qt::FlatCap);
+            QPen pen(withAlpha(c, rng.range(0.10, 0.28)), rng.range(0.22, 0.55), Qt::SolidLine, Qt::FlatCap);
             p.setPen(pen);
-            p.drawPath(wavyVertical(x, kCellH, rng.range(0.2, 0.7), 1, rng.range(0, 2 * kPi),
-                                    rng.range(0.05, 0.25), 3, rng.range(0, 2 * kPi), -2, kCellH + 2));
+            p.drawPath(wavyVertical(x, kCellH, rng.range(0.2, 0.7), 1, rng.range(0, 2 * kPi), rng.range(0.05, 0.25), 3,
+                                    rng.range(0, 2 * kPi), -2, kCellH + 2));
         }
     });
 }
@@ -97,7 +94,7 @@ struct PieceKind {
     const char* name;   // file name part
     const char* glyph;  // unpromoted face
     const char* promotedGlyph;
-    double size;        // relative to the king
+    double size;  // relative to the king
     bool promotes;
 };
 
@@ -116,24 +113,20 @@ const std::array<PieceKind, 8> kKinds = {{
 constexpr double kKingW = 27.6;
 constexpr double kKingH = 36.0;
 
-void paintPieceCell(QPainter& p, const PieceKind& kind, bool promoted, bool upper)
-{
+void paintPieceCell(QPainter& p, const PieceKind& kind, bool promoted, bool upper) {
     paintBoardWood(p);
     QString glyph = QString::fromUtf8(promoted ? kind.promotedGlyph : kind.glyph);
-    if (upper && QString::fromLatin1(kind.name) == QLatin1String("OU"))
-        glyph = QString::fromUtf8("玉");
+    if (upper && QString::fromLatin1(kind.name) == QLatin1String("OU")) glyph = QString::fromUtf8("玉");
     const double w = kKingW * kind.size, h = kKingH * kind.size;
     std::uint64_t seed = 0x51EC0000u + std::uint64_t(&kind - kKinds.data()) * 7 + (promoted ? 3 : 0);
-    paintPiece(p, QPointF(kCellW / 2.0, kCellH / 2.0), w, h, glyph, promoted ? kRedInk : kBlackInk,
-               upper, seed);
+    paintPiece(p, QPointF(kCellW / 2.0, kCellH / 2.0), w, h, glyph, promoted ? kRedInk : kBlackInk, upper, seed);
 }
 
 // ---------------------------------------------------------------------------
 // Background tiles.  Each repeats every kCellW x kCellH; the extra column is
 // the first column again.
 
-void paintMidori(QPainter& p)
-{
+void paintMidori(QPainter& p) {
     const QColor base(0x2E, 0x5B, 0x3A);
     p.fillRect(QRectF(0, 0, kCellW, kTileH), base);
     tiled(p, kCellW, kCellH, [&] {
@@ -161,8 +154,7 @@ void paintMidori(QPainter& p)
             QPointF ctl = (a + b) / 2 + QPointF(rng.range(-0.5, 0.5), rng.range(-0.5, 0.5));
             bool light = rng.unit() < 0.5;
             QColor col = light ? QColor(0x6C, 0x9A, 0x70) : QColor(0x14, 0x30, 0x1C);
-            p.setPen(QPen(withAlpha(col, rng.range(0.10, 0.30)), rng.range(0.2, 0.4), Qt::SolidLine,
-                          Qt::RoundCap));
+            p.setPen(QPen(withAlpha(col, rng.range(0.10, 0.30)), rng.range(0.2, 0.4), Qt::SolidLine, Qt::RoundCap));
             QPainterPath f(a);
             f.quadTo(ctl, b);
             p.drawPath(f);
@@ -170,8 +162,7 @@ void paintMidori(QPainter& p)
     });
 }
 
-void paintTatami(QPainter& p)
-{
+void paintTatami(QPainter& p) {
     const QColor base(0x84, 0x7E, 0x48);
     p.fillRect(QRectF(0, 0, kCellW, kTileH), base);
     const int rows = 10;  // rush rows per tile height
@@ -201,8 +192,7 @@ void paintTatami(QPainter& p)
                     double x1 = cell.right() - rng.range(0.3, 2.0);
                     bool light = rng.unit() < 0.5;
                     QColor col = light ? QColor(0xC4, 0xBC, 0x80) : QColor(0x5A, 0x54, 0x2A);
-                    p.setPen(QPen(withAlpha(col, rng.range(0.15, 0.35)), 0.25, Qt::SolidLine,
-                                  Qt::RoundCap));
+                    p.setPen(QPen(withAlpha(col, rng.range(0.15, 0.35)), 0.25, Qt::SolidLine, Qt::RoundCap));
                     p.drawLine(QPointF(x0, y), QPointF(x1, y + rng.range(-0.2, 0.2)));
                 }
             }
@@ -215,8 +205,7 @@ void paintTatami(QPainter& p)
     });
 }
 
-void paintTake(QPainter& p)
-{
+void paintTake(QPainter& p) {
     p.fillRect(QRectF(0, 0, kCellW, kTileH), QColor(0x24, 0x30, 0x1A));
     const int stalks = 3;
     const double sw = double(kCellW) / stalks;
@@ -243,8 +232,7 @@ void paintTake(QPainter& p)
                 double x = rng.range(x0 + 1, x1 - 1);
                 bool light = rng.unit() < 0.5;
                 QColor col = light ? QColor(0xB0, 0xC0, 0x80) : QColor(0x2A, 0x38, 0x18);
-                p.setPen(QPen(withAlpha(col, rng.range(0.10, 0.22)), 0.25, Qt::SolidLine,
-                              Qt::FlatCap));
+                p.setPen(QPen(withAlpha(col, rng.range(0.10, 0.22)), 0.25, Qt::SolidLine, Qt::FlatCap));
                 p.drawLine(QPointF(x, -1), QPointF(x, kCellH + 1));
             }
             // One node per repeat, at a different height on each stalk.
@@ -267,8 +255,7 @@ void paintTake(QPainter& p)
     });
 }
 
-void paintUchu(QPainter& p)
-{
+void paintUchu(QPainter& p) {
     p.fillRect(QRectF(0, 0, kCellW, kTileH), QColor(0x07, 0x0A, 0x1C));
     tiled(p, kCellW, kCellH, [&] {
         Rng rng(0x57A125);
@@ -315,8 +302,7 @@ void paintUchu(QPainter& p)
     });
 }
 
-void paintRenga(QPainter& p)
-{
+void paintRenga(QPainter& p) {
     const QColor mortar(0x4A, 0x3C, 0x34);
     p.fillRect(QRectF(0, 0, kCellW, kTileH), mortar);
     const int courses = 6;  // even, so the half-brick offset alternates across the seam
@@ -349,8 +335,7 @@ void paintRenga(QPainter& p)
                 p.save();
                 p.setClipRect(brick);
                 for (int k = 0; k < 10; ++k) {
-                    QPointF c(rng.range(brick.left(), brick.right()),
-                              rng.range(brick.top(), brick.bottom()));
+                    QPointF c(rng.range(brick.left(), brick.right()), rng.range(brick.top(), brick.bottom()));
                     bool dark = rng.unit() < 0.6;
                     p.setBrush(dark ? QColor(0x40, 0x18, 0x10, int(rng.range(40, 100)))
                                     : QColor(0xC0, 0x78, 0x58, int(rng.range(30, 70))));
@@ -366,8 +351,7 @@ void paintRenga(QPainter& p)
 // ---------------------------------------------------------------------------
 // Title plaque
 
-void paintTitle(QPainter& p)
-{
+void paintTitle(QPainter& p) {
     const QRectF all(0, 0, kTitleW, kTitleH);
     // Black lacquer with a warm undertone and a soft gloss along the top.
     QLinearGradient lac(all.topLeft(), all.bottomLeft());
@@ -388,8 +372,7 @@ void paintTitle(QPainter& p)
     p.drawRect(QRectF(3.0, 3.0, kTitleW - 6.0, kTitleH - 6.0));
 
     // Emblem: a small piece bearing the king.
-    paintPiece(p, QPointF(17.0, 17.2), 19.0, 24.0, QString::fromUtf8("王"), kBlackInk, false,
-               0x7171E);
+    paintPiece(p, QPointF(17.0, 17.2), 19.0, 24.0, QString::fromUtf8("王"), kBlackInk, false, 0x7171E);
 
     // The name in gold.
     QPainterPath word = glyphPath(minchoFamily(), QStringLiteral("Mirelo"), QPointF(84.0, 17.0), 20.0, 106.0, 1.0);
@@ -413,9 +396,8 @@ void paintTitle(QPainter& p)
 // are appended on the right as copies of the leftmost ones: background tiles
 // are painted one period wide and then given their overlap column this way,
 // so the overlap matches the start of the next tile to the last bit.
-bool writeAllScales(const QDir& dir, const QString& name, int w, int h,
-                    const std::function<void(QPainter&)>& paint, int extraColumns = 0)
-{
+bool writeAllScales(const QDir& dir, const QString& name, int w, int h, const std::function<void(QPainter&)>& paint,
+                    int extraColumns = 0) {
     for (int s = 1; s <= 4; ++s) {
         // RGB32 has no alpha channel, so every picture is opaque by construction.
         QImage img((w + extraColumns) * s, h * s, QImage::Format_RGB32);
@@ -429,8 +411,7 @@ bool writeAllScales(const QDir& dir, const QString& name, int w, int h,
         }
         for (int y = 0; y < img.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-            for (int x = 0; x < extraColumns * s; ++x)
-                line[w * s + x] = line[x];
+            for (int x = 0; x < extraColumns * s; ++x) line[w * s + x] = line[x];
         }
         const QString file = dir.filePath(QStringLiteral("%1@%2x.png").arg(name).arg(s));
         if (!img.save(file, "PNG")) {
@@ -443,15 +424,13 @@ bool writeAllScales(const QDir& dir, const QString& name, int w, int h,
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_pictures OUTDIR\n");
         return 2;
     }
-    if (!setUpFonts())
-        return 1;
+    if (!setUpFonts()) return 1;
     QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!dir.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "make_pictures: cannot create %s\n", argv[1]);
@@ -474,16 +453,11 @@ int main(int argc, char** argv)
         }
     }
     ok = ok && writeAllScales(dir, QStringLiteral("KARA_MASU"), kCellW, kCellH, paintBoardWood);
-    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_MIDORI"), kCellW, kTileH, paintMidori,
-                             kTileW - kCellW);
-    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_TATAMI"), kCellW, kTileH, paintTatami,
-                             kTileW - kCellW);
-    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_TAKE"), kCellW, kTileH, paintTake,
-                             kTileW - kCellW);
-    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_UCHU"), kCellW, kTileH, paintUchu,
-                             kTileW - kCellW);
-    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_RENGA"), kCellW, kTileH, paintRenga,
-                             kTileW - kCellW);
+    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_MIDORI"), kCellW, kTileH, paintMidori, kTileW - kCellW);
+    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_TATAMI"), kCellW, kTileH, paintTatami, kTileW - kCellW);
+    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_TAKE"), kCellW, kTileH, paintTake, kTileW - kCellW);
+    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_UCHU"), kCellW, kTileH, paintUchu, kTileW - kCellW);
+    ok = ok && writeAllScales(dir, QStringLiteral("HAIKEI_RENGA"), kCellW, kTileH, paintRenga, kTileW - kCellW);
     ok = ok && writeAllScales(dir, QStringLiteral("MIRELO"), kTitleW, kTitleH, paintTitle);
     return ok ? 0 : 1;
 }

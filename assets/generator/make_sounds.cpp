@@ -127,7 +127,8 @@ void fadeOut(Signal& s, double seconds) {
 
 void fadeIn(Signal& s, double seconds) {
     const std::size_t n = std::min(s.size(), samplesFor(seconds));
-    for (std::size_t i = 0; i < n; ++i) s[i] *= 0.5 * (1.0 - std::cos(kPi * static_cast<double>(i) / static_cast<double>(n)));
+    for (std::size_t i = 0; i < n; ++i)
+        s[i] *= 0.5 * (1.0 - std::cos(kPi * static_cast<double>(i) / static_cast<double>(n)));
 }
 
 double peakOf(const Signal& s) {
@@ -261,8 +262,8 @@ void addBell(Signal& s, double start, double hertz, double level) {
         double ratio, amplitude, decay;
     };
     const Partial partials[] = {
-        {1.000, 1.00, 0.42}, {1.0016, 0.35, 0.42}, {2.010, 0.16, 0.26}, {2.760, 0.09, 0.18},
-        {4.070, 0.05, 0.11}, {5.400, 0.03, 0.07},
+        {1.000, 1.00, 0.42}, {1.0016, 0.35, 0.42}, {2.010, 0.16, 0.26},
+        {2.760, 0.09, 0.18}, {4.070, 0.05, 0.11},  {5.400, 0.03, 0.07},
     };
     Signal note(s.size() - at, 0.0);
     for (const Partial& p : partials) addMode(note, 0, hertz * p.ratio, p.amplitude, p.decay);
@@ -302,12 +303,12 @@ void addCircular(Signal& loop, std::size_t at, const Signal& note) {
 }
 
 struct Pluck {
-    double beat;     // when, in beats from the loop start
-    double note;     // MIDI note number
-    double level;    // 0..1
-    double ring;     // seconds before the player damps it
-    double bend;     // semitones pressed up behind the bridge (oshide), 0 for none
-    double bendAt;   // seconds after the pluck that the press begins
+    double beat;    // when, in beats from the loop start
+    double note;    // MIDI note number
+    double level;   // 0..1
+    double ring;    // seconds before the player damps it
+    double bend;    // semitones pressed up behind the bridge (oshide), 0 for none
+    double bendAt;  // seconds after the pluck that the press begins
 };
 
 // One koto string: harmonics shaped by plucking near the bridge (bright),
@@ -457,24 +458,47 @@ std::vector<Pluck> melody() {
     // B♭3 58.
     return {
         // bar 1
-        {0.0, 74, 1.00, 2.2, 0, 0}, {1.5, 70, 0.70, 1.4, 0, 0}, {2.0, 69, 0.85, 1.6, 0, 0}, {3.0, 70, 0.75, 1.6, 0, 0},
+        {0.0, 74, 1.00, 2.2, 0, 0},
+        {1.5, 70, 0.70, 1.4, 0, 0},
+        {2.0, 69, 0.85, 1.6, 0, 0},
+        {3.0, 70, 0.75, 1.6, 0, 0},
         // bar 2
-        {4.0, 69, 0.80, 1.0, 0, 0}, {4.5, 67, 0.70, 1.2, 0, 0}, {5.0, 63, 0.85, 1.8, 0, 0}, {6.0, 62, 0.95, 2.6, 0, 0},
+        {4.0, 69, 0.80, 1.0, 0, 0},
+        {4.5, 67, 0.70, 1.2, 0, 0},
+        {5.0, 63, 0.85, 1.8, 0, 0},
+        {6.0, 62, 0.95, 2.6, 0, 0},
         // bar 3
-        {8.0, 67, 0.90, 1.6, 0, 0}, {9.0, 69, 0.80, 1.6, 0, 0}, {10.0, 70, 0.85, 1.6, 0, 0}, {11.0, 74, 0.90, 1.8, 0, 0},
+        {8.0, 67, 0.90, 1.6, 0, 0},
+        {9.0, 69, 0.80, 1.6, 0, 0},
+        {10.0, 70, 0.85, 1.6, 0, 0},
+        {11.0, 74, 0.90, 1.8, 0, 0},
         // bar 4: the closing A4 is pressed up to B♭ while it rings
-        {12.0, 75, 1.00, 2.0, 0, 0}, {13.5, 74, 0.70, 1.2, 0, 0}, {14.0, 70, 0.80, 1.6, 0, 0}, {15.0, 69, 0.85, 1.9, 1, 0.45},
+        {12.0, 75, 1.00, 2.0, 0, 0},
+        {13.5, 74, 0.70, 1.2, 0, 0},
+        {14.0, 70, 0.80, 1.6, 0, 0},
+        {15.0, 69, 0.85, 1.9, 1, 0.45},
         // bar 5
-        {16.0, 74, 0.95, 2.2, 0, 0}, {17.5, 70, 0.70, 1.4, 0, 0}, {18.0, 69, 0.85, 1.6, 0, 0}, {19.0, 67, 0.80, 1.8, 0, 0},
+        {16.0, 74, 0.95, 2.2, 0, 0},
+        {17.5, 70, 0.70, 1.4, 0, 0},
+        {18.0, 69, 0.85, 1.6, 0, 0},
+        {19.0, 67, 0.80, 1.8, 0, 0},
         // bar 6
-        {20.0, 69, 0.80, 1.0, 0, 0}, {20.5, 70, 0.70, 1.0, 0, 0}, {21.0, 69, 0.80, 1.6, 0, 0}, {22.0, 63, 0.85, 1.6, 0, 0},
+        {20.0, 69, 0.80, 1.0, 0, 0},
+        {20.5, 70, 0.70, 1.0, 0, 0},
+        {21.0, 69, 0.80, 1.6, 0, 0},
+        {22.0, 63, 0.85, 1.6, 0, 0},
         {23.0, 62, 0.90, 2.0, 0, 0},
         // bar 7
-        {24.0, 58, 0.85, 1.8, 0, 0}, {25.0, 62, 0.80, 1.6, 0, 0}, {26.0, 63, 0.85, 1.6, 0, 0}, {27.0, 67, 0.75, 1.2, 0, 0},
+        {24.0, 58, 0.85, 1.8, 0, 0},
+        {25.0, 62, 0.80, 1.6, 0, 0},
+        {26.0, 63, 0.85, 1.6, 0, 0},
+        {27.0, 67, 0.75, 1.2, 0, 0},
         {27.5, 69, 0.75, 1.2, 0, 0},
         // bar 8: A4 pressed up to B♭ again, then home to D4, whose ring
         // carries over the loop point into bar 1.
-        {28.0, 69, 0.95, 1.8, 1, 0.5}, {29.5, 67, 0.70, 1.0, 0, 0}, {30.0, 62, 0.95, 3.2, 0, 0},
+        {28.0, 69, 0.95, 1.8, 1, 0.5},
+        {29.5, 67, 0.70, 1.0, 0, 0},
+        {30.0, 62, 0.95, 3.2, 0, 0},
     };
 }
 
@@ -483,7 +507,7 @@ std::vector<Pluck> accompaniment() {
     for (int bar = 0; bar < 8; ++bar) {
         const double b = bar * 4.0;
         const bool onG = bar == 2 || bar == 6;
-        const double root = onG ? 43 : 50;  // G2 or D3
+        const double root = onG ? 43 : 50;   // G2 or D3
         const double fifth = onG ? 50 : 57;  // D3 or A3
         // The two strings of the first beat a hair apart, as a player sweeps.
         parts.push_back({b, root, 0.80, 2.6, 0, 0});

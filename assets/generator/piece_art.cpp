@@ -100,9 +100,7 @@ bool setUpFonts() {
     return true;
 }
 
-QString minchoFamily() {
-    return gMincho;
-}
+QString minchoFamily() { return gMincho; }
 
 QPainterPath glyphPath(const QString& family, const QString& text, QPointF centre, double height, double maxWidth,
                        double squeeze) {

@@ -20,12 +20,8 @@ const QString APP_ID = MIRELO_APP_ID;
 const char* const START_BOARD = "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL ";
 constexpr int DESIGN_HEIGHT = 487;  // pixels of the game's area at 100 %, below the menu bar
 
-QString prefix() {
-    return qEnvironmentVariable("MIRELO_INSTALLED_PREFIX");
-}
-QString installed(const QString& path) {
-    return prefix() + "/" + path;
-}
+QString prefix() { return qEnvironmentVariable("MIRELO_INSTALLED_PREFIX"); }
+QString installed(const QString& path) { return prefix() + "/" + path; }
 
 struct InstalledTree : testing::Test {
     QTemporaryDir folder;  // the user's working folder, far from the source tree

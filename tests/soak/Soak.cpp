@@ -86,7 +86,8 @@ void Soak::prepareRecordFiles() {
         std::ifstream in(folder / valid[pick(static_cast<int>(valid.size()))], std::ios::binary);
         std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
         const int damage = pick(5);
-        if (damage == 0 && !bytes.empty()) bytes[pick(static_cast<int>(bytes.size()))] ^= static_cast<char>(1 + pick(255));
+        if (damage == 0 && !bytes.empty())
+            bytes[pick(static_cast<int>(bytes.size()))] ^= static_cast<char>(1 + pick(255));
         if (damage == 1) bytes.resize(pick(static_cast<int>(bytes.size()) + 1));
         if (damage == 2 && !bytes.empty()) bytes.insert(pick(static_cast<int>(bytes.size())), bytes.substr(0, 40));
         if (damage == 3) {

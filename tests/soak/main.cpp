@@ -17,10 +17,14 @@ int main(int argc, char** argv) {
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "mirelo-soak";
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
-        if (option == "--seed") seed = std::stoull(argv[i + 1]);
-        else if (option == "--seeds") seeds = std::stoi(argv[i + 1]);
-        else if (option == "--events") events = std::stol(argv[i + 1]);
-        else if (option == "--folder") folder = std::filesystem::absolute(argv[i + 1]);
+        if (option == "--seed")
+            seed = std::stoull(argv[i + 1]);
+        else if (option == "--seeds")
+            seeds = std::stoi(argv[i + 1]);
+        else if (option == "--events")
+            events = std::stol(argv[i + 1]);
+        else if (option == "--folder")
+            folder = std::filesystem::absolute(argv[i + 1]);
         else {
             std::cerr << "usage: mirelo-soak [--seed N] [--seeds K] [--events N] [--folder PATH]\n";
             return 2;

@@ -40,8 +40,7 @@ Pcm readPcm16(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<std::uint8_t> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     pcm.fileBytes = b.size();
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0)
-        return pcm;
+    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return pcm;
     std::size_t pos = 12;
     bool haveFormat = false;
     while (pos + 8 <= b.size()) {
@@ -58,7 +57,8 @@ Pcm readPcm16(const std::filesystem::path& path) {
             pcm.channel.assign(static_cast<std::size_t>(pcm.channels), std::vector<double>(frames));
             for (std::size_t f = 0; f < frames; ++f)
                 for (int c = 0; c < pcm.channels; ++c) {
-                    const auto raw = static_cast<std::int16_t>(le(b, body + (f * static_cast<std::size_t>(pcm.channels) + static_cast<std::size_t>(c)) * 2, 2));
+                    const auto raw = static_cast<std::int16_t>(le(
+                        b, body + (f * static_cast<std::size_t>(pcm.channels) + static_cast<std::size_t>(c)) * 2, 2));
                     pcm.channel[static_cast<std::size_t>(c)][f] = raw / 32768.0;
                 }
             pcm.ok = frames > 0;

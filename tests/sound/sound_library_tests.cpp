@@ -2,6 +2,7 @@
 // writes is compared with what the buffers hold.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "mirelo_sound.h"
 #include "sound_test_support.h"
@@ -26,10 +25,9 @@ double gainOf(int hundredthsDb) { return hundredthsDb <= -10000 ? 0.0 : std::pow
 
 // Writes bytes to a file of their own in the temp folder.
 std::filesystem::path writeTemp(const std::string& name, const Bytes& bytes) {
-    auto path = std::filesystem::temp_directory_path() /
-                ("mirelo-sound-" + std::to_string(getpid()) + "-" + name);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    auto path = std::filesystem::temp_directory_path() / ("mirelo-sound-" + std::to_string(getpid()) + "-" + name);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
@@ -45,8 +43,8 @@ std::size_t firstSound(const Capture& c) {
 // The device itself
 
 TEST(SoundWithoutDevice, EverythingIsHarmlessAndZero) {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("mirelo-sound-" + std::to_string(getpid()) + "-nodevice.raw");
+    const auto file =
+        std::filesystem::temp_directory_path() / ("mirelo-sound-" + std::to_string(getpid()) + "-nodevice.raw");
     setenv("SDL_AUDIODRIVER", "mirelo-no-such-driver", 1);
     const DSHANDLE device = dsInitialize(nullptr);
     EXPECT_EQ(device, 0u);
@@ -105,8 +103,7 @@ TEST_F(Device, InitializeAndTerminateCanRepeat) {
         dsTerminate(device);
         device = dsInitialize(nullptr);
         ASSERT_NE(device, 0u);
-        EXPECT_TRUE(std::find(earlier.begin(), earlier.end(), device) == earlier.end())
-            << "handles are never reused";
+        EXPECT_TRUE(std::find(earlier.begin(), earlier.end(), device) == earlier.end()) << "handles are never reused";
     }
 }
 
@@ -138,8 +135,8 @@ Bytes extensibleFmt(std::uint16_t channels, std::uint16_t bits, std::uint16_t su
     put16(b, bits);
     put32(b, channels == 1 ? 0x4u : 0x3u);
     put16(b, subFormat);
-    const std::uint8_t guidTail[] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00,
-                                     0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+    const std::uint8_t guidTail[] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                     0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
     b.insert(b.end(), std::begin(guidTail), std::end(guidTail));
     return b;
 }
@@ -161,15 +158,17 @@ std::vector<ImageCase> imageCases() {
     return {
         {"16-bit mono", good, true},
         {"16-bit stereo at 22050 Hz", riff(concat({chunk("fmt ", fmtPayload(1, 2, 22050, 16)), data16})), true},
-        {"8-bit, odd data length, padded", riff(concat({chunk("fmt ", fmtPayload(1, 1, 11025, 8)), chunk("data", ramp(101))})), true},
+        {"8-bit, odd data length, padded",
+         riff(concat({chunk("fmt ", fmtPayload(1, 1, 11025, 8)), chunk("data", ramp(101))})), true},
         {"8-bit, odd data length, last pad byte missing",
          riff(concat({chunk("fmt ", fmtPayload(1, 1, 11025, 8)), chunk("data", ramp(101), false)})), true},
         {"24-bit stereo", riff(concat({chunk("fmt ", fmtPayload(1, 2, 48000, 24)), chunk("data", ramp(600))})), true},
-        {"32-bit float", riff(concat({chunk("fmt ", fmtPayload(3, 1, 44100, 32)), chunk("data", Bytes(400, 0))})), true},
+        {"32-bit float", riff(concat({chunk("fmt ", fmtPayload(3, 1, 44100, 32)), chunk("data", Bytes(400, 0))})),
+         true},
         {"extensible PCM", riff(concat({chunk("fmt ", extensibleFmt(1, 16, 1)), data16})), true},
         {"mu-law", riff(concat({chunk("fmt ", fmtPayload(7, 1, 8000, 8)), chunk("data", ramp(300))})), true},
-        {"other chunks around", riff(concat({chunk("LIST", ramp(27)), fmt16, chunk("fact", ramp(4)), data16,
-                                             chunk("LIST", ramp(10))})), true},
+        {"other chunks around",
+         riff(concat({chunk("LIST", ramp(27)), fmt16, chunk("fact", ramp(4)), data16, chunk("LIST", ramp(10))})), true},
         {"bytes after the RIFF form", concat({good, ramp(33)}), true},
 
         {"nothing", Bytes{}, false},
@@ -179,8 +178,7 @@ std::vector<ImageCase> imageCases() {
         {"cut inside the data", Bytes(good.begin(), good.end() - 50), false},
         {"size argument short of the image", good, false, 50},
         {"size argument one byte short", good, false, 1},
-        {"data chunk longer than the file",
-         riff(concat({fmt16, chunkDeclaring("data", 100000, ramp(400))})), false},
+        {"data chunk longer than the file", riff(concat({fmt16, chunkDeclaring("data", 100000, ramp(400))})), false},
         {"chunk size 0xFFFFFFFF", riff(concat({chunkDeclaring("LIST", 0xFFFFFFFFu, ramp(8)), fmt16, data16})), false},
         {"RIFF size 0xFFFFFFFF", riffDeclaring(0xFFFFFFFFu, concat({fmt16, data16})), false},
         {"RIFF size too small for the chunks", riffDeclaring(20, concat({fmt16, data16})), false},
@@ -193,9 +191,11 @@ std::vector<ImageCase> imageCases() {
         {"no channels", riff(concat({chunk("fmt ", fmtPayload(1, 0, 44100, 16, 2)), data16})), false},
         {"sample rate 0", riff(concat({chunk("fmt ", fmtPayload(1, 1, 0, 16)), data16})), false},
         {"12-bit samples", riff(concat({chunk("fmt ", fmtPayload(1, 1, 44100, 12, 2)), data16})), false},
-        {"block align disagrees with the format", riff(concat({chunk("fmt ", fmtPayload(1, 2, 44100, 16, 2)), data16})), false},
+        {"block align disagrees with the format", riff(concat({chunk("fmt ", fmtPayload(1, 2, 44100, 16, 2)), data16})),
+         false},
         {"MPEG encoding", riff(concat({chunk("fmt ", fmtPayload(0x55, 1, 44100, 0, 1)), data16})), false},
-        {"extensible with an unknown sub-format", riff(concat({chunk("fmt ", extensibleFmt(1, 16, 0x55)), data16})), false},
+        {"extensible with an unknown sub-format", riff(concat({chunk("fmt ", extensibleFmt(1, 16, 0x55)), data16})),
+         false},
         {"empty data", riff(concat({fmt16, chunk("data", Bytes{})})), false},
         {"data shorter than one frame",
          riff(concat({chunk("fmt ", fmtPayload(1, 2, 44100, 16)), chunk("data", ramp(2))})), false},
@@ -366,8 +366,7 @@ TEST_F(Playing, LoopingRepeatsSeamlesslyUntilStopped) {
     ASSERT_TRUE(span.found);
     EXPECT_GE(span.length(), ms(400)) << "looping stopped early";
     std::size_t wrong = 0;
-    for (std::size_t f = start; f <= span.last; ++f)
-        wrong += c.at(f, 0) != period[(f - start) % loopFrames] ? 1 : 0;
+    for (std::size_t f = start; f <= span.last; ++f) wrong += c.at(f, 0) != period[(f - start) % loopFrames] ? 1 : 0;
     EXPECT_EQ(wrong, 0u) << "the loop is not an unbroken repetition of the buffer";
     for (std::size_t f = span.last + 1; f < c.frames(); ++f) ASSERT_EQ(c.at(f, 0), 0) << "sound after dsStop";
 }
@@ -428,10 +427,14 @@ TEST_F(Levels, VolumeScalesTheOutput) {
         bool viaPlayEx;
     };
     const Case cases[] = {
-        {"full", 0, 0, false},         {"-6 dB", -600, -600, false},
-        {"-20 dB", -2000, -2000, false}, {"-40 dB", -4000, -4000, false},
-        {"silent", -10000, -10000, false}, {"below the range", -20000, -10000, false},
-        {"above the range", 3000, 0, false}, {"-6 dB by dsPlayEx", -600, -600, true},
+        {"full", 0, 0, false},
+        {"-6 dB", -600, -600, false},
+        {"-20 dB", -2000, -2000, false},
+        {"-40 dB", -4000, -4000, false},
+        {"silent", -10000, -10000, false},
+        {"below the range", -20000, -10000, false},
+        {"above the range", 3000, 0, false},
+        {"-6 dB by dsPlayEx", -600, -600, true},
         {"silent by dsPlayEx", -10000, -10000, true},
     };
     const DSHANDLE b = load(wav16(kFileRate, 1, constant(8000, ms(80))));
@@ -670,7 +673,8 @@ TEST_F(Handles, ManyBuffersEachKeepTheirOwnChannel) {
     for (int i = 0; i < 40; ++i) buffers.push_back(load(wav16(kFileRate, 1, constant(300, ms(200)))));
     // Freeing some and making more reuses channels without stealing any.
     for (int i = 0; i < 40; i += 4) dsFree(buffers[static_cast<std::size_t>(i)]);
-    for (int i = 0; i < 40; i += 4) buffers[static_cast<std::size_t>(i)] = load(wav16(kFileRate, 1, constant(300, ms(200))));
+    for (int i = 0; i < 40; i += 4)
+        buffers[static_cast<std::size_t>(i)] = load(wav16(kFileRate, 1, constant(300, ms(200))));
     const std::size_t from = framesWritten();
     for (DSHANDLE b : buffers) dsPlay(b);
     waitForFrame(from + ms(500));

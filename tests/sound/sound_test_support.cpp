@@ -1,14 +1,13 @@
 #include "sound_test_support.h"
 
 #include <SDL_mixer.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <numbers>
 #include <thread>
-
-#include <unistd.h>
 
 namespace soundtest {
 
@@ -70,7 +69,8 @@ Bytes fmtPayload(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate, 
 Bytes wav16(int rate, int channels, const std::vector<std::int16_t>& samples) {
     Bytes data;
     for (std::int16_t s : samples) put16(data, static_cast<std::uint16_t>(s));
-    Bytes body = chunk("fmt ", fmtPayload(1, static_cast<std::uint16_t>(channels), static_cast<std::uint32_t>(rate), 16));
+    Bytes body =
+        chunk("fmt ", fmtPayload(1, static_cast<std::uint16_t>(channels), static_cast<std::uint32_t>(rate), 16));
     Bytes d = chunk("data", data);
     body.insert(body.end(), d.begin(), d.end());
     return riff(body);
@@ -148,8 +148,7 @@ void DiskDevice::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "-" + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
-    file = std::filesystem::temp_directory_path() /
-           ("mirelo-sound-" + std::to_string(getpid()) + "-" + name + ".raw");
+    file = std::filesystem::temp_directory_path() / ("mirelo-sound-" + std::to_string(getpid()) + "-" + name + ".raw");
     useDiskDriver(file);
     device = dsInitialize(nullptr);
     ASSERT_NE(device, 0u) << "the disk audio driver should always open";
@@ -190,7 +189,8 @@ Capture DiskDevice::read(std::size_t fromFrame, std::size_t toFrame) const {
     std::ifstream in(file, std::ios::binary);
     in.seekg(static_cast<std::streamoff>(fromFrame * frameBytes));
     c.samples.resize((toFrame - fromFrame) * static_cast<std::size_t>(channels));
-    in.read(reinterpret_cast<char*>(c.samples.data()), static_cast<std::streamsize>(c.samples.size() * sizeof(std::int16_t)));
+    in.read(reinterpret_cast<char*>(c.samples.data()),
+            static_cast<std::streamsize>(c.samples.size() * sizeof(std::int16_t)));
     c.samples.resize(static_cast<std::size_t>(in.gcount()) / frameBytes * static_cast<std::size_t>(channels));
     return c;
 }

@@ -10,8 +10,8 @@
 namespace {
 
 struct PrivateWorkingFolder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("mirelo-tests-" + std::to_string(::getpid()));
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("mirelo-tests-" + std::to_string(::getpid()));
     PrivateWorkingFolder() {
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);

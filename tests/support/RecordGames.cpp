@@ -1,7 +1,6 @@
 #include "tests/support/RecordGames.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <filesystem>
@@ -62,7 +61,8 @@ bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
     Form1& f = t.form;
     const bool upper = f.turn == f.upperSide;
     for (int attempt = 0; attempt < 40; ++attempt) {
-        const auto chosen = randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
+        const auto chosen =
+            randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
         if (!chosen) return false;
         const Move& m = *chosen;
         const bool promote = m.placed != m.code;

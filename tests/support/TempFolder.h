@@ -2,10 +2,10 @@
 // Runs a test inside a fresh empty folder (the game reads and writes its
 // settings file in the current directory) and goes back afterwards.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 struct TempFolder {
     std::filesystem::path previous = std::filesystem::current_path();

@@ -82,9 +82,7 @@ const DangerCase dangerCases[] = {
     {"knight forks king and rook", "4k4/9/9/9/4n4/9/3K1R3/9/9 w - 1", nullptr, 5, 5, 30, 887.0_pt},
 };
 
-void PrintTo(const DangerCase& c, std::ostream* out) {
-    *out << c.name;
-}
+void PrintTo(const DangerCase& c, std::ostream* out) { *out << c.name; }
 
 class Danger : public ::testing::TestWithParam<DangerCase> {};
 

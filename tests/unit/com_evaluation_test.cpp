@@ -72,9 +72,7 @@ struct TermCase {
     Score expected;
 };
 
-void PrintTo(const TermCase& c, std::ostream* out) {
-    *out << c.name;
-}
+void PrintTo(const TermCase& c, std::ostream* out) { *out << c.name; }
 
 constexpr int DROP = Form1::UPPER_STAND_X;
 constexpr const char* START = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1";

@@ -48,9 +48,7 @@ const MateCase mateCases[] = {
     {"a silver interposes from the board", "4k4/9/9/9/4r4/9/9/3S1P3/3LKL3 w - 1", 0},
 };
 
-void PrintTo(const MateCase& c, std::ostream* out) {
-    *out << c.name;
-}
+void PrintTo(const MateCase& c, std::ostream* out) { *out << c.name; }
 
 class Mate : public ::testing::TestWithParam<MateCase> {};
 

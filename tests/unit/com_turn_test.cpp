@@ -52,9 +52,7 @@ struct ComGame : TestForm {
     }
 };
 
-Candidate move(int fromX, int fromY, int toX, int toY, int code) {
-    return {fromX, fromY, toX, toY, code, 0};
-}
+Candidate move(int fromX, int fromY, int toX, int toY, int code) { return {fromX, fromY, toX, toY, code, 0}; }
 
 // Board moves come first, source by source and destination by destination,
 // then the drops, pawn first; the first of the best scores is played.

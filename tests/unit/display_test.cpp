@@ -32,22 +32,21 @@ TEST(Display, FullRedrawPutsLabelsCountsAndFieldsInTheirCells) {
     t.form.画面_再描画();
     const std::string trace = t.takeTrace();
     const char* expected[] = {
-        "draw text \" 9 \" 1595 346 16 14",    // file 9 over column 1
-        "draw text \" 9 \" 1644 408 16 0",     // and its shadow
-        "draw text \" 1 \" 5555 346 16 14",    // file 1 over column 9
-        "draw text \"一\" 6050 900 12 14",      // rank 1 right of the board
+        "draw text \" 9 \" 1595 346 16 14",  // file 9 over column 1
+        "draw text \" 9 \" 1644 408 16 0",   // and its shadow
+        "draw text \" 1 \" 5555 346 16 14",  // file 1 over column 9
+        "draw text \"一\" 6050 900 12 14",   // rank 1 right of the board
         "draw text \"九\" 6050 5820 12 14",
-        "draw text \" 2 \" 6990 2068 14 12",   // two lower pawns in hand, beside stand row 3
+        "draw text \" 2 \" 6990 2068 14 12",  // two lower pawns in hand, beside stand row 3
         "draw text \" 2 \" 7040 2130 14 0",
-        "draw picture -10 6495 1945",          // the pawn on the lower stand
-        "draw text \" 1 \" 1050 838 14 12",    // one upper rook in hand, stand row 1
+        "draw picture -10 6495 1945",        // the pawn on the lower stand
+        "draw text \" 1 \" 1050 838 14 12",  // one upper rook in hand, stand row 1
         "draw picture 900 555 715",
-        "draw text \"LEVEL\" 308 162 10 15",   // the level field in a game against the computer
-        "draw text \" 3 \" 1050 100 12 15",
-        "draw text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級\" 6615 875 10 15",
-        "draw picture 1 6545 100",             // the title
-        "draw picture 950 3525 715",           // the upper king on (5, 1)
-        "draw rect 2 3525 715 4020 1330",      // and its outline
+        "draw text \"LEVEL\" 308 162 10 15",  // the level field in a game against the computer
+        "draw text \" 3 \" 1050 100 12 15",  "draw text \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級\" 6615 875 10 15",
+        "draw picture 1 6545 100",         // the title
+        "draw picture 950 3525 715",       // the upper king on (5, 1)
+        "draw rect 2 3525 715 4020 1330",  // and its outline
     };
     for (const char* line : expected) EXPECT_TRUE(contains(trace, line)) << line;
 }

@@ -59,8 +59,9 @@ TEST(FilePanel, ModesAndWhatHidesThem) {
         EXPECT_EQ(shown(f.filePanel), c.panel);
         // What was typed stays while the boxes are shown and is gone once they are hidden.
         for (int box = 1; box <= 4; ++box)
-            EXPECT_EQ(f.filePanel.text[box],
-                      f.filePanel.textVisible && c.open == &Form1::KIFU_WRITE_Click ? "名前" + std::to_string(box) : "");
+            EXPECT_EQ(f.filePanel.text[box], f.filePanel.textVisible && c.open == &Form1::KIFU_WRITE_Click
+                                                 ? "名前" + std::to_string(box)
+                                                 : "");
     }
 }
 
@@ -163,7 +164,8 @@ TEST(FilePanel, Lists) {
     fs::create_directory(folder + "/b");
     fs::create_directory(folder + "/a");
     fs::create_directory(folder + "/dir.棋譜");
-    for (const char* name : {"z.棋譜", "a.棋譜", "note.txt", "棋譜", "x.棋譜.bak"}) std::ofstream(folder + "/" + name) << "";
+    for (const char* name : {"z.棋譜", "a.棋譜", "note.txt", "棋譜", "x.棋譜.bak"})
+        std::ofstream(folder + "/" + name) << "";
     TestForm t;
     Form1& f = t.form;
     f.Form_Load();

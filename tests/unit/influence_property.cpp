@@ -31,7 +31,11 @@ Reach reachOf(int kind) {
     case 20: return {{}, {{0, -1}}};
     case 30: return {{{-1, -2}, {1, -2}}, {}};
     case 100: return {{{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {1, 1}}, {}};
-    case 11: case 21: case 31: case 101: case 110: return {GOLD, {}};
+    case 11:
+    case 21:
+    case 31:
+    case 101:
+    case 110: return {GOLD, {}};
     case 800: return {{}, DIAGONAL};
     case 801: return {ORTHOGONAL, DIAGONAL};
     case 900: return {{}, ORTHOGONAL};

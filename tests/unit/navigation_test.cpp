@@ -61,11 +61,11 @@ TEST(Navigation, BackAndForwardOverCapturesDropsAndPromotions) {
         int square[2][3];  // x, y, code after the move is undone; x, y, code after it is made
         int lowerBishops[2], upperBishops[2];
     } cases[] = {
-        {6, {{1, 5, 0}, {1, 5, 800}}, {0, 0}, {1, 0}},         // the upper drop back to the stand
-        {5, {{5, 5, 0}, {5, 5, -800}}, {1, 0}, {1, 1}},        // the lower drop back to the stand
-        {4, {{8, 2, -801}, {8, 2, 100}}, {1, 1}, {0, 1}},      // the horse back on its square
-        {3, {{2, 8, -800}, {8, 2, -801}}, {0, 1}, {0, 0}},     // unpromoted on the source
-        {3, {{8, 2, 800}, {2, 8, 0}}, {0, 1}, {0, 0}},         // the taken bishop back
+        {6, {{1, 5, 0}, {1, 5, 800}}, {0, 0}, {1, 0}},      // the upper drop back to the stand
+        {5, {{5, 5, 0}, {5, 5, -800}}, {1, 0}, {1, 1}},     // the lower drop back to the stand
+        {4, {{8, 2, -801}, {8, 2, 100}}, {1, 1}, {0, 1}},   // the horse back on its square
+        {3, {{2, 8, -800}, {8, 2, -801}}, {0, 1}, {0, 0}},  // unpromoted on the source
+        {3, {{8, 2, 800}, {2, 8, 0}}, {0, 1}, {0, 0}},      // the taken bishop back
         {1, {{3, 7, -10}, {3, 6, -10}}, {0, 0}, {0, 0}},
     };
     for (int n = 6; n >= 1; --n) {
@@ -113,8 +113,8 @@ TEST(Navigation, BackAndForwardOverCapturesDropsAndPromotions) {
 TEST(Navigation, MessagesAtTheEnds) {
     const struct Case {
         const char* what;
-        int moves;      // moves of the known game played first (-1: no game started)
-        bool loaded;    // stepping a record read from a file instead
+        int moves;    // moves of the known game played first (-1: no game started)
+        bool loaded;  // stepping a record read from a file instead
         void (Form1::*command)();
         std::string trace;
         int resumePending;

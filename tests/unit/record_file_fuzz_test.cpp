@@ -44,16 +44,17 @@ struct Snapshot {
         std::memcpy(board, f.board, sizeof board);
         std::memcpy(lowerHand, f.lowerHand, sizeof lowerHand);
         std::memcpy(upperHand, f.upperHand, sizeof upperHand);
-        const int values[17] = {f.lowerHandCount, f.upperHandCount, f.turn,         f.SENTE,      f.GOTE,
-                                f.lowerSide,      f.upperSide,      f.gameMode,     f.moveNumber, f.recordIndex,
-                                f.recordLength,   f.kifuMode,       f.resumePending, f.reversed,  f.clickState,
+        const int values[17] = {f.lowerHandCount, f.upperHandCount, f.turn,          f.SENTE,      f.GOTE,
+                                f.lowerSide,      f.upperSide,      f.gameMode,      f.moveNumber, f.recordIndex,
+                                f.recordLength,   f.kifuMode,       f.resumePending, f.reversed,   f.clickState,
                                 f.handicapSet,    f.winner};
         std::memcpy(counters, values, sizeof counters);
         clocks[0] = f.lowerTime;
         clocks[1] = f.upperTime;
     }
     bool operator==(const Snapshot& o) const {
-        return std::memcmp(board, o.board, sizeof board) == 0 && std::memcmp(lowerHand, o.lowerHand, sizeof lowerHand) == 0 &&
+        return std::memcmp(board, o.board, sizeof board) == 0 &&
+               std::memcmp(lowerHand, o.lowerHand, sizeof lowerHand) == 0 &&
                std::memcmp(upperHand, o.upperHand, sizeof upperHand) == 0 &&
                std::memcmp(counters, o.counters, sizeof counters) == 0 && clocks[0] == o.clocks[0] &&
                clocks[1] == o.clocks[1] && std::memcmp(&record, &o.record, sizeof record) == 0;
@@ -91,7 +92,8 @@ private:
     }
     // A line index among the moves (4th line on) when there are any.
     size_t moveLine(const std::vector<std::string>& lines) {
-        return lines.size() > 3 ? 3 + pick(static_cast<unsigned>(lines.size() - 3)) : pick(static_cast<unsigned>(lines.size()));
+        return lines.size() > 3 ? 3 + pick(static_cast<unsigned>(lines.size() - 3))
+                                : pick(static_cast<unsigned>(lines.size()));
     }
 
     std::string once(std::string bytes) {
@@ -132,7 +134,9 @@ private:
             while (lines.size() > 3 && lines.size() < 504 + pick(100)) lines.push_back(lines[moveLine(lines)]);
             return join(lines);
         case 9:  // nothing, or the headers only
-            return pick(2) == 0 ? std::string() : join(std::vector<std::string>(lines.begin(), lines.begin() + std::min<size_t>(3, lines.size())));
+            return pick(2) == 0 ? std::string()
+                                : join(std::vector<std::string>(lines.begin(),
+                                                                lines.begin() + std::min<size_t>(3, lines.size())));
         case 10: {  // bytes that are no Shift_JIS text in a header line
             static const char* const BAD[] = {"\x81", "\x82\xFF", "\xFF\xFE", "\x80\xA0\xFD", "\xEF\x40", "\x85\x40"};
             if (!lines.empty()) lines[pick(static_cast<unsigned>(std::min<size_t>(3, lines.size())))] += BAD[pick(6)];
@@ -202,8 +206,8 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
         t.takeTrace();
         f.File1_Click(name);
         const std::string trace = t.takeTrace();
-        const bool read = trace.find("読み込みました") != std::string::npos ||
-                          trace.find("ﾃﾞｰﾀがありません") != std::string::npos;
+        const bool read =
+            trace.find("読み込みました") != std::string::npos || trace.find("ﾃﾞｰﾀがありません") != std::string::npos;
         if (!read) {
             ASSERT_NE(i % 10, 0) << "a file the game wrote was refused: " << trace;
             ++refused;

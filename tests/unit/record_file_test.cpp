@@ -36,9 +36,9 @@ std::string stateOf(const Form1& f) {
     std::string s = sfen::of(f);
     for (int x = 0; x <= 9; ++x)
         for (int y = 0; y <= 9; ++y) s += ' ' + std::to_string(f.board[x][y]);
-    for (int v : {f.lowerHandCount, f.upperHandCount, f.turn, f.SENTE, f.GOTE, f.lowerSide, f.upperSide,
-                  f.gameMode, f.moveNumber, f.recordIndex, f.recordLength, f.kifuMode, f.resumePending, f.reversed,
-                  f.handicapSet, f.handicapLevel, f.clickState})
+    for (int v : {f.lowerHandCount, f.upperHandCount, f.turn, f.SENTE, f.GOTE, f.lowerSide, f.upperSide, f.gameMode,
+                  f.moveNumber, f.recordIndex, f.recordLength, f.kifuMode, f.resumePending, f.reversed, f.handicapSet,
+                  f.handicapLevel, f.clickState})
         s += ' ' + std::to_string(v);
     s += ' ' + std::to_string(f.lowerTime) + ' ' + std::to_string(f.upperTime);
     const Form1::MoveRecord& r = f.moveRecord;
@@ -48,8 +48,8 @@ std::string stateOf(const Form1& f) {
              std::to_string(r.capturedPiece[n]) + std::to_string(r.lowerTimeAfter[n]) +
              std::to_string(r.upperTimeAfter[n]);
     // The entries beyond the length too, as one number.
-    s += ' ' + std::to_string(std::hash<std::string_view>{}(
-                   std::string_view(reinterpret_cast<const char*>(&r), sizeof r)));
+    s += ' ' +
+         std::to_string(std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&r), sizeof r)));
     s += ' ' + std::to_string(f.filePanel.drive1Visible) + std::to_string(f.filePanel.dir1Visible) +
          std::to_string(f.filePanel.file1Visible) + std::to_string(f.filePanel.textVisible);
     return s;
@@ -82,8 +82,8 @@ TEST(RecordFile, SecondsKeepTheirWholePartUpToFiveColumns) {
     const struct {
         double seconds;
         long written;
-    } cases[] = {{0, 0}, {12.7, 12}, {59.999, 59}, {99998.9, 99998}, {99999, 99999}, {99999.9, 99999},
-                 {100000, 99999}, {123456.7, 99999}, {1e30, 99999}, {-3, 0}};
+    } cases[] = {{0, 0},           {12.7, 12},      {59.999, 59},      {99998.9, 99998}, {99999, 99999},
+                 {99999.9, 99999}, {100000, 99999}, {123456.7, 99999}, {1e30, 99999},    {-3, 0}};
     for (const auto& c : cases) EXPECT_EQ(kifu::fileSeconds(c.seconds), c.written) << c.seconds;
 }
 
@@ -124,15 +124,16 @@ TEST(RecordFile, WrittenBytesOfAKnownGame) {
     t.takeTrace();
     f.Command1_Click();
     EXPECT_EQ(t.takeTrace(), "msgbox \"  \" \"棋譜を書き込みました\" OK -> OK\n");
-    const std::string expected = std::string("\x91\xE6\x31\x8B\xC7\r\n")  // 第1局
+    const std::string expected = std::string("\x91\xE6\x31\x8B\xC7\r\n")   // 第1局
                                  + "\x8C\xE3\x8E\xE8\x89\xD4\x8E\x71\r\n"  // 後手花子: the upper side moved second
                                  + "\x90\xE6\x8E\xE8\x91\xBE\x98\x59\r\n"  // 先手太郎
-                                 + " 3736 -10 -10   0    0   12    0    0\r\n"
-                                   " 7374  10  10   0   12   12    0    0\r\n"
-                                   " 2882-801-800 800   12  113    0    0\r\n"
-                                   " 7182 100 100-801  113  113    0    0\r\n"
-                                   "11855-800-800   0  113  120    0    0\r\n"
-                                   "-1215 800 800   0  120  120    0    0\r\n";
+                                 +
+                                 " 3736 -10 -10   0    0   12    0    0\r\n"
+                                 " 7374  10  10   0   12   12    0    0\r\n"
+                                 " 2882-801-800 800   12  113    0    0\r\n"
+                                 " 7182 100 100-801  113  113    0    0\r\n"
+                                 "11855-800-800   0  113  120    0    0\r\n"
+                                 "-1215 800 800   0  120  120    0    0\r\n";
     EXPECT_EQ(readBytes(folder + "/対局1.棋譜"), expected);
     EXPECT_FALSE(f.filePanel.drive1Visible || f.filePanel.dir1Visible || f.filePanel.textVisible);
     EXPECT_EQ(f.filePanel.text[TITLE_BOX], "");
@@ -271,10 +272,11 @@ TEST(RecordFile, RoundTripThroughAFileAndStepping) {
     fs::remove_all(folder);
 }
 
-
 // The six-move game of WrittenBytesOfAKnownGame as a file, line by line.
 std::vector<std::string> knownGameLines() {
-    return {"title", "upper", "lower",
+    return {"title",
+            "upper",
+            "lower",
             " 3736 -10 -10   0    0   12    0    0",
             " 7374  10  10   0   12   12    0    0",
             " 2882-801-800 800   12  113    0    0",
@@ -292,8 +294,9 @@ std::string joined(const std::vector<std::string>& lines) {
 // Kings stepping to and fro: a consistent game of any length.
 std::vector<std::string> kingShuffle(int moves) {
     std::vector<std::string> lines = {"t", "u", "l"};
-    static const char* const CYCLE[4] = {" 5958-950-950   0    0    0    0    0", " 5152 950 950   0    0    0    0    0",
-                                         " 5859-950-950   0    0    0    0    0", " 5251 950 950   0    0    0    0    0"};
+    static const char* const CYCLE[4] = {
+        " 5958-950-950   0    0    0    0    0", " 5152 950 950   0    0    0    0    0",
+        " 5859-950-950   0    0    0    0    0", " 5251 950 950   0    0    0    0    0"};
     for (int n = 0; n < moves; ++n) lines.push_back(CYCLE[n % 4]);
     return lines;
 }
@@ -326,7 +329,7 @@ TEST(RecordFile, ReaderRefusesBadFilesAndChangesNothing) {
     const std::string lines3to4 = joined(knownGameLines());
     struct Case {
         const char* what;
-        std::string name;  // file clicked
+        std::string name;   // file clicked
         std::string bytes;  // written to "bad.棋譜" when not empty
         std::string message;
     } cases[] = {
@@ -336,35 +339,63 @@ TEST(RecordFile, ReaderRefusesBadFilesAndChangesNothing) {
         {"backslash", "..\\bad.棋譜", lines3to4, "棋譜ﾌｧｲﾙを開けません"},
         {"title not Shift_JIS", "bad.棋譜", with(1, "\x81"), "棋譜ﾌｧｲﾙの 1 行目が読めません"},
         {"name not Shift_JIS", "bad.棋譜", with(3, "ab\x82\xFF"), "棋譜ﾌｧｲﾙの 3 行目が読めません"},
-        {"short line", "bad.棋譜", with(4, " 3736 -10 -10   0    0   12    0   0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"long line", "bad.棋譜", with(4, " 3736 -10 -10   0    0   12    0    0 "), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"short line", "bad.棋譜", with(4, " 3736 -10 -10   0    0   12    0   0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"long line", "bad.棋譜", with(4, " 3736 -10 -10   0    0   12    0    0 "),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
         {"empty line", "bad.棋譜", with(5, ""), "棋譜ﾌｧｲﾙの 5 行目が正しくありません"},
-        {"letter in a field", "bad.棋譜", with(4, " 3736 -10 -1O   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"blank field", "bad.棋譜", with(4, " 3736 -10 -10        0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"source column 0", "bad.棋譜", with(4, " 0736 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"stand column 10", "bad.棋譜", with(4, "10736 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"destination row 0", "bad.棋譜", with(4, " 3730 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"lower stand row 2", "bad.棋譜", with(8, "11255-800-800   0  113  120    0    0"), "棋譜ﾌｧｲﾙの 8 行目が正しくありません"},
-        {"upper stand row 8", "bad.棋譜", with(9, "-1815 800 800   0  120  120    0    0"), "棋譜ﾌｧｲﾙの 9 行目が正しくありません"},
-        {"code not in the table", "bad.棋譜", with(4, " 3736 -12 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"spare gold code", "bad.棋譜", with(4, " 3736-111 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"negative time", "bad.棋譜", with(4, " 3736 -10 -10   0    0   -1    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"same side twice", "bad.棋譜", with(5, " 7776 -10 -10   0   12   12    0    0"), "棋譜ﾌｧｲﾙの 2 手目が局面と合いません"},
-        {"nothing on the source", "bad.棋譜", with(4, " 3636 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"another piece on the source", "bad.棋譜", with(4, " 2836 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"captured piece not there", "bad.棋譜", with(6, " 2882-801-800 900   12  113    0    0"), "棋譜ﾌｧｲﾙの 3 手目が局面と合いません"},
-        {"capture of an empty square", "bad.棋譜", with(4, " 3736 -10 -10  10    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"capture of an own piece", "bad.棋譜", with(4, " 2827-800-800 -10    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"becomes another kind", "bad.棋譜", with(4, " 3736-110 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"gold promoting", "bad.棋譜", with(4, " 4958-111-110   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
-        {"promoted code on the source", "bad.棋譜", with(7, " 7182 101 101-801  113  113    0    0"), "棋譜ﾌｧｲﾙの 4 手目が局面と合いません"},
-        {"demoted", "bad.棋譜", with(6, " 2882-800-801 800   12  113    0    0"), "棋譜ﾌｧｲﾙの 3 手目が局面と合いません"},
-        {"drop with an empty hand", "bad.棋譜", with(4, "11355 -10 -10   0    0   12    0    0"), "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
-        {"drop from the wrong stand row", "bad.棋譜", with(8, "11755-800-800   0  113  120    0    0"), "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
-        {"drop from the other stand", "bad.棋譜", with(8, "-1255-800-800   0  113  120    0    0"), "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
-        {"drop of another kind", "bad.棋譜", with(8, "11955-900-900   0  113  120    0    0"), "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
-        {"drop promoted", "bad.棋譜", with(8, "11855-801-800   0  113  120    0    0"), "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
-        {"drop onto a piece", "bad.棋譜", with(8, "11857-800-800 -10  113  120    0    0"), "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
+        {"letter in a field", "bad.棋譜", with(4, " 3736 -10 -1O   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"blank field", "bad.棋譜", with(4, " 3736 -10 -10        0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"source column 0", "bad.棋譜", with(4, " 0736 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"stand column 10", "bad.棋譜", with(4, "10736 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"destination row 0", "bad.棋譜", with(4, " 3730 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"lower stand row 2", "bad.棋譜", with(8, "11255-800-800   0  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 8 行目が正しくありません"},
+        {"upper stand row 8", "bad.棋譜", with(9, "-1815 800 800   0  120  120    0    0"),
+         "棋譜ﾌｧｲﾙの 9 行目が正しくありません"},
+        {"code not in the table", "bad.棋譜", with(4, " 3736 -12 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"spare gold code", "bad.棋譜", with(4, " 3736-111 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"negative time", "bad.棋譜", with(4, " 3736 -10 -10   0    0   -1    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"same side twice", "bad.棋譜", with(5, " 7776 -10 -10   0   12   12    0    0"),
+         "棋譜ﾌｧｲﾙの 2 手目が局面と合いません"},
+        {"nothing on the source", "bad.棋譜", with(4, " 3636 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"another piece on the source", "bad.棋譜", with(4, " 2836 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"captured piece not there", "bad.棋譜", with(6, " 2882-801-800 900   12  113    0    0"),
+         "棋譜ﾌｧｲﾙの 3 手目が局面と合いません"},
+        {"capture of an empty square", "bad.棋譜", with(4, " 3736 -10 -10  10    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"capture of an own piece", "bad.棋譜", with(4, " 2827-800-800 -10    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"becomes another kind", "bad.棋譜", with(4, " 3736-110 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"gold promoting", "bad.棋譜", with(4, " 4958-111-110   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 4 行目が正しくありません"},
+        {"promoted code on the source", "bad.棋譜", with(7, " 7182 101 101-801  113  113    0    0"),
+         "棋譜ﾌｧｲﾙの 4 手目が局面と合いません"},
+        {"demoted", "bad.棋譜", with(6, " 2882-800-801 800   12  113    0    0"),
+         "棋譜ﾌｧｲﾙの 3 手目が局面と合いません"},
+        {"drop with an empty hand", "bad.棋譜", with(4, "11355 -10 -10   0    0   12    0    0"),
+         "棋譜ﾌｧｲﾙの 1 手目が局面と合いません"},
+        {"drop from the wrong stand row", "bad.棋譜", with(8, "11755-800-800   0  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
+        {"drop from the other stand", "bad.棋譜", with(8, "-1255-800-800   0  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
+        {"drop of another kind", "bad.棋譜", with(8, "11955-900-900   0  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
+        {"drop promoted", "bad.棋譜", with(8, "11855-801-800   0  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
+        {"drop onto a piece", "bad.棋譜", with(8, "11857-800-800 -10  113  120    0    0"),
+         "棋譜ﾌｧｲﾙの 5 手目が局面と合いません"},
         {"501 moves", "bad.棋譜", joined(kingShuffle(501)), "棋譜ﾌｧｲﾙの手数が500手を超えています"},
         {"a title of megabytes", "bad.棋譜", std::string(3 << 20, 'a') + "\r\n" + joined(knownGameLines()),
          "棋譜ﾌｧｲﾙが大きすぎます"},
@@ -387,7 +418,10 @@ TEST(RecordFile, ReaderRefusesBadFilesAndChangesNothing) {
 TEST(RecordFile, ReaderRefusesMovesAfterAKingIsTaken) {
     const std::string folder = recordtest::freshFolder("king");
     // The record checks where pieces come from and what they take, not how they move.
-    std::vector<std::string> lines = {"t", "u", "l", " 5952-950-950   0    0    0    0    0",
+    std::vector<std::string> lines = {"t",
+                                      "u",
+                                      "l",
+                                      " 5952-950-950   0    0    0    0    0",
                                       " 1314  10  10   0    0    0    0    0",
                                       " 5251-950-950 950    0    0    0    0"};
     writeBytes(folder + "/taken.棋譜", joined(lines));
@@ -497,7 +531,8 @@ TEST(RecordFile, WriterRefusalsChangeNothing) {
         {"no name", "", "", true, folder, "msgbox \"  \" \"ﾌｧｲﾙ名が入力されていません\" OK -> OK\n"},
         {"nothing played", "a", "", false, folder, "msgbox \"棋譜保存\" \"保存するデータがありません\" OK -> OK\n"},
         {"slash", "../a", "", true, folder, "msgbox \"棋譜保存\" \"ﾌｧｲﾙ名に '/' や '\\\\' は使えません\" OK -> OK\n"},
-        {"backslash", "b\\a", "", true, folder, "msgbox \"棋譜保存\" \"ﾌｧｲﾙ名に '/' や '\\\\' は使えません\" OK -> OK\n"},
+        {"backslash", "b\\a", "", true, folder,
+         "msgbox \"棋譜保存\" \"ﾌｧｲﾙ名に '/' や '\\\\' は使えません\" OK -> OK\n"},
         {"missing folder", "a", "", true, folder + "/gone",
          "msgbox \"棋譜保存\" \"棋譜ﾌｧｲﾙを書き込めませんでした\" OK -> OK\n"},
         {"folder is a file", "a", "", true, folder + "/plain",

@@ -75,14 +75,14 @@ struct PromotionCase {
 
 TEST(Promotion, ZonesAndKinds) {
     const PromotionCase cases[] = {
-        {5, 4, 5, 3, -10, 1, -11},   {5, 5, 5, 4, -10, 0, 0},     {5, 2, 5, 4, -100, 1, -101},
-        {5, 4, 5, 5, -100, 0, 0},    {2, 8, 8, 2, -800, 1, -801}, {5, 6, 5, 7, 10, 1, 11},
-        {4, 6, 5, 8, 30, 1, 31},     {5, 7, 5, 5, 900, 1, 901},   {5, 3, 5, 2, -110, 0, 0},
-        {5, 3, 5, 2, -950, 0, 0},    {5, 3, 5, 2, -11, 0, 0},     {5, 7, 5, 8, 801, 0, 0},
+        {5, 4, 5, 3, -10, 1, -11},   {5, 5, 5, 4, -10, 0, 0},  {5, 2, 5, 4, -100, 1, -101}, {5, 4, 5, 5, -100, 0, 0},
+        {2, 8, 8, 2, -800, 1, -801}, {5, 6, 5, 7, 10, 1, 11},  {4, 6, 5, 8, 30, 1, 31},     {5, 7, 5, 5, 900, 1, 901},
+        {5, 3, 5, 2, -110, 0, 0},    {5, 3, 5, 2, -950, 0, 0}, {5, 3, 5, 2, -11, 0, 0},     {5, 7, 5, 8, 801, 0, 0},
         {11, 3, 5, 2, -10, 0, 0},    {-1, 1, 5, 8, 10, 0, 0},
     };
     for (const PromotionCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.piece << " " << c.fromX << "," << c.fromY << "->" << c.toX << "," << c.toY);
+        SCOPED_TRACE(testing::Message() << c.piece << " " << c.fromX << "," << c.fromY << "->" << c.toX << ","
+                                        << c.toY);
         TestForm t;
         t.form.promotedPiece = 0;
         EXPECT_EQ(t.form.調査_駒成(c.fromX, c.fromY, c.toX, c.toY, c.piece), c.promotable);
@@ -94,11 +94,12 @@ TEST(Promotion, PiecesThatCouldNeverMoveAgainMustPromote) {
     struct {
         int toY, piece, canStay;
     } cases[] = {
-        {9, 10, 0}, {8, 10, 1}, {9, 20, 0}, {8, 30, 0}, {7, 30, 1}, {9, 30, 0},
-        {1, -10, 0}, {2, -10, 1}, {1, -20, 0}, {2, -30, 0}, {3, -30, 1}, {1, -100, 1}, {9, 800, 1},
+        {9, 10, 0},  {8, 10, 1},  {9, 20, 0},  {8, 30, 0},  {7, 30, 1},   {9, 30, 0},  {1, -10, 0},
+        {2, -10, 1}, {1, -20, 0}, {2, -30, 0}, {3, -30, 1}, {1, -100, 1}, {9, 800, 1},
     };
     TestForm t;
-    for (const auto& c : cases) EXPECT_EQ(t.form.移動後チェック(c.toY, c.piece), c.canStay) << c.piece << " to " << c.toY;
+    for (const auto& c : cases)
+        EXPECT_EQ(t.form.移動後チェック(c.toY, c.piece), c.canStay) << c.piece << " to " << c.toY;
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ std::string fileBytes(const char* name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void writeSettings(const std::string& utf8) { std::ofstream(Form1::SETTINGS_FILE, std::ios::binary) << *sjis::fromUtf8(utf8); }
+void writeSettings(const std::string& utf8) {
+    std::ofstream(Form1::SETTINGS_FILE, std::ios::binary) << *sjis::fromUtf8(utf8);
+}
 
 std::string sjisText(const std::string& utf8) { return *sjis::fromUtf8(utf8); }
 
@@ -29,7 +31,7 @@ struct Marks {
 };
 
 Marks marks(const Form1& f) {
-    return {f.isChecked(Menu::MIDORI), f.isChecked(Menu::TATAMI), f.isChecked(Menu::TAKE), f.isChecked(Menu::UCHU),
+    return {f.isChecked(Menu::MIDORI), f.isChecked(Menu::TATAMI), f.isChecked(Menu::TAKE),  f.isChecked(Menu::UCHU),
             f.isChecked(Menu::RENGA),  f.isChecked(Menu::SIDOU),  f.isChecked(Menu::KEIKA), f.isChecked(Menu::BGM)};
 }
 
@@ -56,12 +58,13 @@ struct ReadCase {
 
 TEST(SettingsFile, ReadingEachLine) {
     const ReadCase cases[] = {
-        {"all four lines", "背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n", Form1::BG_UCHU, false, true, true,
-         false, true, 1, 15, true, false},
+        {"all four lines", "背景画=宇宙\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=ON\r\n", Form1::BG_UCHU, false, true,
+         true, false, true, 1, 15, true, false},
         {"LF line ends are read too", "背景画=宇宙\n移動指導=OFF\n経過時間=ON\nBGM=OFF\n", Form1::BG_UCHU, false, true,
          false, true, false, 0, 2, false, false},
-        {"unknown background keeps the start-up kind, no mark", "背景画=桜\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n",
-         Form1::BG_MIDORI, false, false, true, true, false, 1, 15, false, false},
+        {"unknown background keeps the start-up kind, no mark",
+         "背景画=桜\r\n移動指導=ON\r\n経過時間=ON\r\nBGM=OFF\r\n", Form1::BG_MIDORI, false, false, true, true, false, 1,
+         15, false, false},
         {"only two lines: defaults, but guidance stays on", "背景画=宇宙\r\n移動指導=ON\r\n", Form1::BG_MIDORI, true,
          false, false, true, true, 1, 15, false, true},
         {"empty file", "", Form1::BG_MIDORI, true, false, false, true, true, 0, 2, false, true},
@@ -131,7 +134,8 @@ TEST(Options, GuidanceOffRestoresEveryOutline) {
     t.form.SIDOU_Click();
     const std::string trace = t.takeTrace();
     size_t outlines = 0;
-    for (size_t at = trace.find("draw rect 2 "); at != std::string::npos; at = trace.find("draw rect 2 ", at + 1)) ++outlines;
+    for (size_t at = trace.find("draw rect 2 "); at != std::string::npos; at = trace.find("draw rect 2 ", at + 1))
+        ++outlines;
     EXPECT_EQ(outlines, 81u + 14u);
     EXPECT_EQ(t.form.guideColor, t.form.gridColor);
 }

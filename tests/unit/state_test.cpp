@@ -15,11 +15,11 @@ struct CodeCase {
 
 TEST(PieceCode, OwnerAndHandIndexFollowTheTable) {
     const CodeCase cases[] = {
-        {10, 1, true, false},   {11, 1, true, false},   {-20, 2, false, true},  {-21, 2, false, true},
-        {30, 3, true, false},   {-31, 3, false, true},  {100, 4, true, false},  {-101, 4, false, true},
-        {110, 5, true, false},  {111, 5, true, false},  {-111, 5, false, true}, {800, 6, true, false},
-        {-801, 6, false, true}, {900, 7, true, false},  {-901, 7, false, true}, {950, 0, true, false},
-        {-950, 0, false, true}, {0, 0, false, false},   {9, 0, false, false},   {-9, 0, false, false},
+        {10, 1, true, false},   {11, 1, true, false},  {-20, 2, false, true},  {-21, 2, false, true},
+        {30, 3, true, false},   {-31, 3, false, true}, {100, 4, true, false},  {-101, 4, false, true},
+        {110, 5, true, false},  {111, 5, true, false}, {-111, 5, false, true}, {800, 6, true, false},
+        {-801, 6, false, true}, {900, 7, true, false}, {-901, 7, false, true}, {950, 0, true, false},
+        {-950, 0, false, true}, {0, 0, false, false},  {9, 0, false, false},   {-9, 0, false, false},
     };
     for (const CodeCase& c : cases) {
         SCOPED_TRACE(c.code);
