@@ -11,7 +11,7 @@ void Form1::手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int
     // Callers refuse the move before calling when the record is full.
     assert(!recordIsFull());
     assert(onBoard(先X, 先Y) && (onBoard(元X, 元Y) || piece::isDropSource(元X)));
-    assert(piece::isBoardCode(元駒) && piece::isBoardCode(先駒));
+    assert(piece::isBoardCode(元駒));  // a person's move stores the placed piece only afterwards
     const int n = ++recordIndex;
     MoveRecord& r = moveRecord;
     r.fromX[n] = 元X;
