@@ -14,6 +14,7 @@ namespace {
 constexpr int NUMBER_DIGITS = 6;  // far beyond any record's length, short of overflow
 constexpr int CLOCK_DIGITS = 9;
 constexpr int CLOCK_PARTS = 3;  // hours:minutes:seconds at the most
+constexpr int MOVE_TIME_PARTS = 2, TOTAL_TIME_PARTS = 3;
 constexpr int SIXTY = 60;
 constexpr int MOVE_TEXT_COLUMNS = 13;  // the time starts in the same column on every line
 constexpr int FILE_COUNT = 9;
@@ -26,15 +27,16 @@ constexpr std::string_view DROP = "打";
 // Some programs put a side mark in front of the move.
 constexpr std::string_view SIDE_MARKS[] = {"▲", "△", "▼", "▽", "☗", "☖"};
 
-// "m:ss", "h:mm:ss" or a bare number of seconds, as seconds.
-std::optional<long> takeClock(std::string_view& text) {
+// "m:ss" or "h:mm:ss" as seconds: at least `parts` numbers, all but the
+// first below sixty.
+std::optional<long> takeClock(std::string_view& text, int parts) {
     long value = 0;
     for (int part = 0; part < CLOCK_PARTS; ++part) {
         skipBlanks(text);
         const auto number = takeNumber(text, CLOCK_DIGITS);
-        if (!number) return std::nullopt;
+        if (!number || (part > 0 && *number >= SIXTY)) return std::nullopt;
         value = value * SIXTY + *number;
-        if (!take(text, ":")) return value;
+        if (!take(text, ":")) return part + 1 >= parts ? std::optional<long>(value) : std::nullopt;
     }
     return std::nullopt;
 }
@@ -43,13 +45,13 @@ std::optional<long> takeClock(std::string_view& text) {
 std::optional<MoveTime> parseTime(std::string_view text) {
     MoveTime time;
     if (!take(text, "(")) return std::nullopt;
-    const auto seconds = takeClock(text);
+    const auto seconds = takeClock(text, MOVE_TIME_PARTS);
     if (!seconds) return std::nullopt;
     time.seconds = *seconds;
     if (take(text, "/")) {
         skipBlanks(text);
         if (!text.starts_with(')')) {
-            time.total = takeClock(text);
+            time.total = takeClock(text, TOTAL_TIME_PARTS);
             if (!time.total) return std::nullopt;
         }
     }

@@ -268,6 +268,8 @@ TEST(KifMoveLine, WhatProgramsWrite) {
         {"   9 ５五馬(11) ( 1:00:05/01:00:05)", 9, 5, 5, 801, false, false, false, 1, 1, 3605, 3605},
         {"   9 ５五馬(11) ( 0:07/)", 9, 5, 5, 801, false, false, false, 1, 1, 7, -1},
         {"   9 ５五馬(11) ( x:07/00:00:07)", 9, 5, 5, 801, false, false, false, 1, 1, -1, -1},
+        {"   9 ５五馬(11) (1:2/3)", 9, 5, 5, 801, false, false, false, 1, 1, -1, -1},
+        {"   9 ５五馬(11) ( 0:75/00:01:15)", 9, 5, 5, 801, false, false, false, 1, 1, -1, -1},
     };
     for (const Case& c : cases) {
         const auto line = kif::parseMoveLine(c.line);
