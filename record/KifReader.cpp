@@ -32,7 +32,7 @@ bool isOneOf(std::string_view text, const std::string_view (&words)[N]) {
 }
 
 // "key：value" with a key of no blanks; nothing for any other line.
-std::optional<HeaderField> headerField(std::string_view line) {
+std::optional<HeaderField> parseHeaderField(std::string_view line) {
     size_t colon = std::string_view::npos, colonSize = 0;
     for (std::string_view c : COLONS)
         if (const size_t at = line.find(c); at < colon) colon = at, colonSize = c.size();
@@ -77,7 +77,7 @@ private:
     int diagramRows = 0;
     std::optional<Position> named;  // by 手合割
     bool diagramNamed = false;      // 手合割：その他
-    int hands[2][HAND_KINDS + 1] = {};
+    Position listedHands;           // the hands the header lists
     std::optional<Side> turn;
     int positionLine = 0;  // the first line that describes the start
     std::optional<StandardReplay> replay;
@@ -116,28 +116,28 @@ ReadResult Reader::read(const std::vector<std::string>& lines) {
 }
 
 std::optional<ReadError> Reader::headerLine(std::string_view line, int number) {
-    const bool describesStart = isDiagramFrame(line) || line.starts_with(ROW_EDGE);
+    const bool frame = isDiagramFrame(line), row = line.starts_with(ROW_EDGE);
     std::string_view handText = line;
     const std::optional<Side> handSide = takeHandLineSide(handText);
     const std::optional<Side> turnSide = turnLineSide(line);
-    if ((describesStart || handSide || turnSide) && positionLine == 0) positionLine = number;
+    if ((frame || row || handSide || turnSide) && positionLine == 0) positionLine = number;
     const ReadError malformed{Problem::Malformed, number};
 
-    if (isDiagramFrame(line)) return std::nullopt;
-    if (line.starts_with(ROW_EDGE)) {
+    if (frame) return std::nullopt;
+    if (row) {
         if (diagramRows == BOARD_SIZE || !readBoardRow(line, diagramRows + 1, diagram)) return malformed;
         ++diagramRows;
         return std::nullopt;
     }
     if (handSide) {
-        if (!readHand(handText, hands[*handSide == Side::Lower ? 0 : 1])) return malformed;
+        if (!readHand(handText, listedHands.hand(*handSide))) return malformed;
         return std::nullopt;
     }
     if (turnSide) {
         turn = turnSide;
         return std::nullopt;
     }
-    const std::optional<HeaderField> field = kif::headerField(line);
+    const std::optional<HeaderField> field = parseHeaderField(line);
     if (!field) return malformed;
     return headerField(*field, number);
 }
@@ -176,10 +176,8 @@ std::optional<ReadError> Reader::startMoves() {
     } else {
         start = named.value_or(evenStart());
     }
-    for (int k = 1; k <= HAND_KINDS; ++k) {
-        start.lowerHand[k] += hands[0][k];
-        start.upperHand[k] += hands[1][k];
-    }
+    for (const Side side : {Side::Lower, Side::Upper})
+        for (int k = 1; k <= HAND_KINDS; ++k) start.hand(side)[k] += listedHands.hand(side)[k];
     if (turn) start.toMove = *turn;
     if (!isSoundStart(start)) return bad;
     game.start = start;
