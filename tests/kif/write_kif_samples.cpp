@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <random>
 #include <string>
@@ -18,24 +17,18 @@ namespace {
 
 struct Sample {
     std::string name;
-    std::function<void(Form1&, std::mt19937&)> setUp;
+    kiftest::SetUp setUp;
     bool takeKing;
 };
 
-void ladder(Form1& f, int level, bool upperFirst) {
-    for (int i = 0; i < (level < 0 ? -level : level); ++i) level > 0 ? f.LBEL_UP_Click() : f.LEBEL_DOWN_Click();
-    f.START_Click();
-    if (upperFirst) f.turn = f.upperSide;
-}
-
 std::vector<Sample> samples() {
     std::vector<Sample> list = {
-        {"even", [](Form1& f, std::mt19937&) { ladder(f, 0, false); }, false},
-        {"even_king_taken", [](Form1& f, std::mt19937&) { ladder(f, 0, false); }, true},
-        {"even_upper_first", [](Form1& f, std::mt19937&) { ladder(f, 0, true); }, false},
+        {"even", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); }, false},
+        {"even_king_taken", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); }, true},
+        {"even_upper_first", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, true); }, false},
         {"turned_board",
          [](Form1& f, std::mt19937& random) {
-             ladder(f, 0, false);
+             kiftest::startOnLadder(f, 0, false);
              kiftest::playRandomMoves(f, random, 40, false);
              f.REVERSE_Click();
          },
@@ -44,7 +37,8 @@ std::vector<Sample> samples() {
     for (int level = -10; level <= 10; ++level)
         if (level != 0)
             list.push_back({"ladder" + std::to_string(level),
-                            [level](Form1& f, std::mt19937&) { ladder(f, level, level > 0); }, level % 3 == 0});
+                            [level](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, level, level > 0); },
+                            level % 3 == 0});
     return list;
 }
 
@@ -60,22 +54,13 @@ int main(int argc, char** argv) {
     std::ofstream expected(folder / "expected.tsv");
     unsigned seed = 1;
     for (const Sample& sample : samples()) {
-        TestForm t;
-        Form1& f = t.form;
-        f.Form_Load();
-        std::mt19937 random(seed++);
-        sample.setUp(f, random);
-        const kif::Position start = kiftest::positionOf(f);
-        std::vector<kif::Position> positions{start};
-        for (const kif::Position& p : kiftest::playRandomMoves(f, random, 150, sample.takeKing)) positions.push_back(p);
-        kif::Game game = kiftest::gameOf(f, start);
-        game.ending = kif::Ending::Interrupted;
-        // A king's capture and the move that allowed it are not written.
-        const size_t written = f.winner != 0 ? game.moves.size() - 2 : game.moves.size();
+        kiftest::PlayedGame played = kiftest::playFrom(sample.setUp, seed++, 150, sample.takeKing);
+        played.game.ending = kif::Ending::Interrupted;
+        const kif::Position& last = played.positions[kiftest::movesWritten(played.game)];
         for (const auto& [format, extension] : {std::pair{kif::Format::Kif, ".kif"}, {kif::Format::Kifu, ".kifu"}}) {
             const std::string name = sample.name + extension;
-            std::ofstream(folder / name, std::ios::binary) << *kif::writeKif(game, format);
-            expected << name << '\t' << kiftest::sfenOf(positions[written]) << '\n';
+            std::ofstream(folder / name, std::ios::binary) << *kif::writeKif(played.game, format);
+            expected << name << '\t' << kiftest::sfenOf(last) << '\n';
         }
     }
     return 0;

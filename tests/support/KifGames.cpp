@@ -111,6 +111,32 @@ kif::Game gameOf(const Form1& f, const kif::Position& start) {
     return game;
 }
 
+void startOnLadder(Form1& f, int level, bool upperFirst) {
+    for (int i = 0; i < (level < 0 ? -level : level); ++i) level > 0 ? f.LBEL_UP_Click() : f.LEBEL_DOWN_Click();
+    f.START_Click();
+    if (upperFirst) f.turn = f.upperSide;
+}
+
+PlayedGame playFrom(const SetUp& setUp, unsigned seed, int plies, bool takeKing) {
+    TestForm t;
+    Form1& f = t.form;
+    f.Form_Load();
+    std::mt19937 random(seed);
+    setUp(f, random);
+    PlayedGame played;
+    played.positions.push_back(positionOf(f));
+    for (const kif::Position& p : playRandomMoves(f, random, plies, takeKing)) played.positions.push_back(p);
+    played.game = gameOf(f, played.positions.front());
+    played.kingTaken = f.winner != 0;
+    return played;
+}
+
+size_t movesWritten(const kif::Game& game) {
+    const size_t n = game.moves.size();
+    if (n == 0 || !kif::takesKing(game.moves.back())) return n;
+    return n >= 2 ? n - 2 : 0;
+}
+
 std::vector<kif::Position> replay(const kif::Game& game) {
     kif::StandardReplay replay(game.start);
     std::vector<kif::Position> positions{game.start};

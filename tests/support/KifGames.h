@@ -5,6 +5,7 @@
 // second. Also the hand-over between the game and a KIF record, as the game
 // makes it, and positions as SFEN text.
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,6 +29,23 @@ std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937& random, int p
 // Moves 1..recordIndex of the form's record from the start given, clocks cut
 // to whole seconds.
 kif::Game gameOf(const Form1& f, const kif::Position& start);
+
+// Starts a game for two people at a grade of the handicap ladder (0 for the
+// even start), with the side to move chosen.
+void startOnLadder(Form1& f, int level, bool upperFirst);
+
+// A game played on a fresh form from the start `setUp` leaves there.
+struct PlayedGame {
+    kif::Game game;
+    std::vector<kif::Position> positions;  // the start, then after each move
+    bool kingTaken = false;
+};
+using SetUp = std::function<void(Form1&, std::mt19937&)>;
+PlayedGame playFrom(const SetUp& setUp, unsigned seed, int plies, bool takeKing);
+
+// How many of the record's moves a KIF file holds: all but a king's capture
+// and the move that allowed it.
+size_t movesWritten(const kif::Game& game);
 
 // The positions a record goes through, the start first.
 std::vector<kif::Position> replay(const kif::Game& game);

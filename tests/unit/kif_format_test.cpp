@@ -233,7 +233,9 @@ TEST(Handicaps, EveryStandardNameAndItsPosition) {
         EXPECT_EQ(kif::startOfHandicap(c.name), expected) << c.name;
         EXPECT_EQ(read(std::string("手合割：") + c.name + "\r\n").start, expected) << c.name;
         EXPECT_EQ(kif::writableHandicapName(expected).has_value(), c.written) << c.name;
-        if (c.written) EXPECT_EQ(kif::writableHandicapName(expected), c.name);
+        if (c.written) {
+            EXPECT_EQ(kif::writableHandicapName(expected), c.name);
+        }
     }
     EXPECT_FALSE(kif::startOfHandicap("九枚落ち"));
 }
@@ -277,11 +279,15 @@ TEST(KifMoveLine, WhatProgramsWrite) {
         const kif::NotatedMove& m = *line->move;
         EXPECT_EQ(line->number, c.number) << c.line;
         EXPECT_EQ(m.sameSquare, c.same) << c.line;
-        if (!c.same) EXPECT_EQ(m.toFile * 10 + m.toRank, c.toFile * 10 + c.toRank) << c.line;
+        if (!c.same) {
+            EXPECT_EQ(m.toFile * 10 + m.toRank, c.toFile * 10 + c.toRank) << c.line;
+        }
         EXPECT_EQ(m.pieceCode, c.piece) << c.line;
         EXPECT_EQ(m.promotes, c.promotes) << c.line;
         EXPECT_EQ(m.drop, c.drop) << c.line;
-        if (!c.drop) EXPECT_EQ(m.fromFile * 10 + m.fromRank, c.fromFile * 10 + c.fromRank) << c.line;
+        if (!c.drop) {
+            EXPECT_EQ(m.fromFile * 10 + m.fromRank, c.fromFile * 10 + c.fromRank) << c.line;
+        }
         EXPECT_EQ(line->time ? line->time->seconds : -1, c.seconds) << c.line;
         EXPECT_EQ(line->time && line->time->total ? *line->time->total : -1, c.total) << c.line;
     }
@@ -309,7 +315,9 @@ TEST(KifMoveLine, EndWordsAndLinesThatAreNoMoves) {
     for (const Case& c : cases) {
         const auto line = kif::parseMoveLine(c.line);
         EXPECT_EQ(line.has_value(), c.ending.has_value()) << c.line;
-        if (line && c.ending) EXPECT_EQ(line->ending, c.ending) << c.line;
+        if (line && c.ending) {
+            EXPECT_EQ(line->ending, c.ending) << c.line;
+        }
     }
 }
 

@@ -20,7 +20,6 @@
 
 #include "game/PieceCode.h"
 #include "game/ShiftJis.h"
-#include "record/Handicaps.h"
 #include "record/KifReader.h"
 #include "record/KifWriter.h"
 #include "record/StandardReplay.h"
@@ -265,7 +264,7 @@ std::string rewritten(const kif::Game& game) {
     if (std::holds_alternative<kif::ReadError>(again)) return kif::messageOf(std::get<kif::ReadError>(again));
     const kif::Game& back = std::get<kif::Game>(again);
     const bool kingTaken = !game.moves.empty() && kif::takesKing(game.moves.back());
-    const size_t written = kingTaken ? (game.moves.size() >= 2 ? game.moves.size() - 2 : 0) : game.moves.size();
+    const size_t written = kiftest::movesWritten(game);
     if (!(back.start == game.start) || back.moves.size() != written) return "the start or the length changed";
     for (size_t n = 0; n < written; ++n)
         if (!sameMoves(back.moves[n], game.moves[n])) return "move " + std::to_string(n + 1) + " changed";
@@ -288,28 +287,21 @@ std::vector<Seed> seeds() {
     }
     // Games the writer wrote: even, a named handicap, a drawn start, a king taken.
     for (unsigned seed = 1; seed <= 4; ++seed) {
-        TestForm t;
-        Form1& f = t.form;
-        f.Form_Load();
-        for (unsigned step = 1; step < seed; ++step) f.LBEL_UP_Click();
-        f.START_Click();
-        if (seed > 1) f.turn = f.upperSide;
-        std::mt19937 random(seed);
-        const kif::Position start = kiftest::positionOf(f);
-        kiftest::playRandomMoves(f, random, 80, seed == 4);
-        kif::Game game = kiftest::gameOf(f, start);
+        const int level = static_cast<int>(seed) - 1;
+        kif::Game game =
+            kiftest::playFrom([level](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, level, level > 0); }, seed,
+                              80, seed == 4)
+                .game;
         game.moves[seed].comment = "評価値 +" + std::to_string(seed * 100);
         game.otherFields = {{"棋戦", "試験"}};
         game.ending = kif::Ending::Resigned;
         for (const Format format : {Format::Kif, Format::Kifu}) list.push_back({*kif::writeKif(game, format), format});
     }
     // The longest record, so that one more move is one too many.
-    TestForm t;
-    t.form.Form_Load();
-    t.form.START_Click();
-    std::mt19937 random(500);
-    kiftest::playRandomMoves(t.form, random, kif::MAX_MOVES, false);
-    list.push_back({*kif::writeKif(kiftest::gameOf(t.form, kif::evenStart()), Format::Kifu), Format::Kifu});
+    const kif::Game longest = kiftest::playFrom([](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); },
+                                                500, kif::MAX_MOVES, false)
+                                  .game;
+    list.push_back({*kif::writeKif(longest, Format::Kifu), Format::Kifu});
     return list;
 }
 
