@@ -73,8 +73,11 @@ int rankOfNumeral(std::string_view character) {
 
 std::string countNumeral(int count) {
     if (count <= 1) return "";
-    if (count < TEN_VALUE) return std::string(NUMERALS[count]);
-    return std::string(TEN) + std::string(count > TEN_VALUE ? NUMERALS[count - TEN_VALUE] : "");
+    std::string text;
+    const int tens = count / TEN_VALUE % TEN_VALUE, units = count % TEN_VALUE;
+    if (tens > 1) text += NUMERALS[tens];
+    if (tens > 0) text += TEN;
+    return text + std::string(NUMERALS[units]);
 }
 
 std::optional<int> takeCountNumeral(std::string_view& text) {

@@ -20,7 +20,8 @@ std::string_view rankNumeral(int rank);
 int fileOfDigit(std::string_view character);
 int rankOfNumeral(std::string_view character);
 
-// A count in hand as written after the piece: nothing for 1, "二" .. "十八".
+// A count in hand as written after the piece: nothing for 1, then "二" .. "九",
+// "十", "十一" .. "十八" and on.
 std::string countNumeral(int count);
 // Reads a kanji count numeral from the front of `text`, taking what it read;
 // nothing when it does not start with one.

@@ -14,6 +14,7 @@
 #include "record/KifDateTime.h"
 #include "record/KifMoveLine.h"
 #include "record/KifReader.h"
+#include "record/KifWords.h"
 #include "record/KifWriter.h"
 #include "tests/support/KifGames.h"
 
@@ -357,6 +358,19 @@ TEST(KifEncoding, EncodingByExtensionMarkAndDeclaration) {
             ASSERT_GT(decoded.lines.size(), c.line) << c.what;
             EXPECT_EQ(decoded.lines[c.line], utf8) << c.what;
         }
+    }
+}
+
+TEST(KifWords, CountsInHandReadBackAsWritten) {
+    EXPECT_EQ(kif::countNumeral(1), "");
+    EXPECT_EQ(kif::countNumeral(2), "二");
+    EXPECT_EQ(kif::countNumeral(10), "十");
+    EXPECT_EQ(kif::countNumeral(18), "十八");
+    for (int count = 2; count <= 18; ++count) {
+        const std::string text = kif::countNumeral(count) + "歩";
+        std::string_view rest = text;
+        EXPECT_EQ(kif::takeCountNumeral(rest), count);
+        EXPECT_EQ(rest, "歩") << count;
     }
 }
 
