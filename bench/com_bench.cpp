@@ -56,7 +56,7 @@ std::vector<Ply> legalMoves(Form1& f, int sign) {
     for (int k = 1; k <= 7; ++k) {
         if (hand[k] <= 0) continue;
         const int code = sign * piece::ofHandIndex(k);
-        const int standX = sign > 0 ? piece::UPPER_STAND_X : piece::LOWER_STAND_X;
+        const int standX = sign > 0 ? Form1::UPPER_STAND_X : Form1::LOWER_STAND_X;
         const int standY = sign > 0 ? k : piece::lowerStandRow(k);
         for (int tx = 1; tx <= 9; ++tx)
             for (int ty = 1; ty <= 9; ++ty)
@@ -125,8 +125,7 @@ struct Game {
         f.comLevel = level;
         f.winner = 0;
         f.recordIndex = f.moveNumber = 0;
-        f.candidateObserverContext = &candidates;
-        f.candidateObserver = [](void* context, int, int, int, int, int, Score) { ++*static_cast<int*>(context); };
+        t->platform.candidateListener = [this](const ScoredCandidate&) { ++candidates; };
         candidates = 0;
         t->takeTrace();
     }
@@ -145,7 +144,7 @@ void BM_ComTurn(benchmark::State& state) {
         game.t->form.com_ban();
         candidates += game.candidates;
     }
-    state.counters["candidates"] = benchmark::Counter(static_cast<double>(candidates) / state.iterations());
+    state.counters["candidates"] = benchmark::Counter(static_cast<double>(candidates) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_ComTurn)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 

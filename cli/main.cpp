@@ -1,7 +1,6 @@
 // mirelo-cli: runs a scenario against the game without a screen and prints
 // the trace of everything the program shows or plays.
 
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
@@ -14,9 +13,6 @@ int main(int argc, char** argv) {
         std::cerr << "usage: mirelo-cli [SCENARIO]\n";
         return 2;
     }
-    // Sound goes through the real library, silently.
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-
     std::ifstream file;
     if (argc == 2) {
         file.open(argv[1]);

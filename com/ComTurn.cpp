@@ -25,18 +25,17 @@ struct Candidate {
 };
 
 void showThinking(Form1& f) {
-    for (int x = -2; x <= 0; ++x) f.描画_絵(f.backgroundKind, x, 8);
+    f.clearLeftOfBoard(8);
     f.描画_桝輪郭(f.lineColor, -1, 7);
     f.描画_数値(THINKING_X, THINKING_Y, "思考中", f.shadowColor, 0, THINKING_FONT_SIZE);
     f.描画_数値(THINKING_X - 0.1, THINKING_Y - 0.1, "思考中", f.resultColor, 0, THINKING_FONT_SIZE);
     f.描画_桝輪郭(f.lineColor, 1, 8);
 }
 
-// Tells the scenario trace about a scored candidate and keeps it if it is
+// Tells the platform about a scored candidate and keeps it if it is
 // strictly better, so that among equal scores the first one found is played.
 void consider(Form1& f, Candidate& best, const Candidate& c) {
-    if (f.candidateObserver)
-        f.candidateObserver(f.candidateObserverContext, c.fromX, c.fromY, c.toX, c.toY, c.finalCode, c.score);
+    f.platform.candidateScored({c.fromX, c.fromY, c.toX, c.toY, c.finalCode, c.score});
     if (c.score > best.score) best = c;
 }
 
@@ -100,25 +99,25 @@ bool searchBoardMoves(Form1& f, Candidate& best) {
     return false;
 }
 
-// Drops, pawn first and rook last. Once the best is a mate (9998 or more),
-// the search ends after the drop just tried.
+// Drops, pawn first and rook last. Once the best is a mate, the search ends
+// after the drop just tried.
 void searchDrops(Form1& f, Candidate& best) {
     if (f.upperHandCountBefore <= 0) return;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) {
         f.Timer1_Timer();
         if (f.upperHand[k] < 1) continue;
         const int code = piece::ofHandIndex(k);
         f.movingPiece = code;
         for (int x = 1; x <= Form1::boardSize; ++x)
             for (int y = 1; y <= Form1::boardSize; ++y) {
-                if (f.board[x][y] != Form1::EMPTY || f.移動チェック(piece::UPPER_STAND_X, k, x, y, code) == Form1::OFF)
+                if (f.board[x][y] != Form1::EMPTY || f.移動チェック(Form1::UPPER_STAND_X, k, x, y, code) == Form1::OFF)
                     continue;
-                Candidate c{piece::UPPER_STAND_X, k, x, y, code, code};
+                Candidate c{Form1::UPPER_STAND_X, k, x, y, code, code};
                 f.board[x][y] = code;
                 c.score = evaluate(f, c, Form1::EMPTY, code);
                 f.board[x][y] = Form1::EMPTY;
                 consider(f, best, c);
-                if (best.score >= 9998_pt) return;
+                if (best.score >= Form1::MATE_SCORE) return;
             }
     }
 }

@@ -5,6 +5,7 @@
 // Also the caution against lining a piece up for a lower bishop's check.
 
 #include <initializer_list>
+#include <limits>
 
 #include "com/ReachableSquares.h"
 #include "com/Squares.h"
@@ -46,7 +47,7 @@ Score dropThreats(Form1& f, int x, int y) {
     const int lower = f.lowerInfluence[x][y], upper = f.upperInfluence[x][y];
     Score score = 0;
     // A lance skewering an upper piece against a more valuable one behind it.
-    if (f.lowerHand[2] > 0 && y > 2 && f.board[x][y - 1] > Form1::UPPER_LANCE && (lower > 0 || upper == 0)) {
+    if (f.lowerHand[Form1::HAND_LANCE] > 0 && y > 2 && f.board[x][y - 1] > Form1::UPPER_LANCE && (lower > 0 || upper == 0)) {
         for (int behind = y - 2; behind >= 1; --behind) {
             const int code = f.board[x][behind];
             if (code == Form1::EMPTY) continue;
@@ -55,7 +56,7 @@ Score dropThreats(Form1& f, int x, int y) {
         }
     }
     // A knight forking two upper pieces.
-    if (f.lowerHand[3] > 0 && (upper == 0 || (lower > 0 && f.upperAttacker[x][y] > Form1::UPPER_KNIGHT)) && y > 2 &&
+    if (f.lowerHand[Form1::HAND_KNIGHT] > 0 && (upper == 0 || (lower > 0 && f.upperAttacker[x][y] > Form1::UPPER_KNIGHT)) && y > 2 &&
         x > 1 && x < 9 && f.board[x - 1][y - 2] > Form1::UPPER_PAWN && f.board[x + 1][y - 2] > Form1::UPPER_PAWN)
         score -= 20_pt;
     // A silver or gold dropped among the heavy upper pieces.
@@ -80,7 +81,7 @@ Score uncoveredSquare(const Form1& f, int x, int y) {
     if (y == 2 && f.board[x][1] == Form1::UPPER_KNIGHT) score -= 5_pt;
     if (y < 4) score -= 0.1_pt;
     // A dropped silver would fork two loose upper pieces on a diagonal pair.
-    if (f.lowerHand[4] > 0 && y > 1 && y < 9 && x > 1 && x < 9) {
+    if (f.lowerHand[Form1::HAND_SILVER] > 0 && y > 1 && y < 9 && x > 1 && x < 9) {
         if (looseUpperPiece(f, x - 1, y - 1) && looseUpperPiece(f, x + 1, y + 1)) score -= 20_pt;
         if (looseUpperPiece(f, x - 1, y + 1) && looseUpperPiece(f, x + 1, y - 1)) score -= 20_pt;
     }
@@ -134,7 +135,7 @@ Score upperPiece(Form1& f, int x, int y) {
     Score score = 0;
     if (code == Form1::UPPER_KING && y == 1 && f.lowerInfluence[x][2] > 0) score += kingFrontAttacked(f, x);
     // A pawn held by a lower rook, where a lower pawn drop would win it.
-    if (code == Form1::UPPER_PAWN && f.lowerAttacker[x][y] == Form1::LOWER_ROOK && f.lowerHand[1] > 0 &&
+    if (code == Form1::UPPER_PAWN && f.lowerAttacker[x][y] == Form1::LOWER_ROOK && f.lowerHand[Form1::HAND_PAWN] > 0 &&
         f.lowerInfluence[x][y] >= f.upperInfluence[x][y] && y < 9 && f.upperInfluence[x][y + 1] == 1)
         score -= 5_pt;
     if (f.lowerInfluence[x][y] > 0) score += attackedUpperPiece(f, x, y);
@@ -173,7 +174,7 @@ Score Form1::盤評価_COM危険座標(int 移動駒, int COM移動先X, int COM
     const com::SquareSet reach =
         destinationSafe ? com::reachableSquares(board, COM移動先X, COM移動先Y, 移動駒) : com::SquareSet{};
     int forkCount = 0;
-    int forkMinimum = 9999;
+    int forkMinimum = std::numeric_limits<int>::max();
 
     Score score = 0;
     for (int x = 1; x <= boardSize; ++x)
@@ -207,7 +208,7 @@ int Form1::盤評価_自角注意_COM(int 移動元X, int 移動元Y, int 移動
             if (移動チェック(移動元X, 移動元Y, x, y, LOWER_BISHOP) == OFF &&
                 移動チェック(移動元X, 移動元Y, x, y, LOWER_HORSE) == OFF)
                 continue;
-            if (lowerHand[6] > 0 && board[x][y] == EMPTY) return 移動駒;
+            if (lowerHand[HAND_BISHOP] > 0 && board[x][y] == EMPTY) return 移動駒;
             for (int bx = 1; bx <= boardSize; ++bx)
                 for (int by = 1; by <= boardSize; ++by) {
                     const int code = board[bx][by];

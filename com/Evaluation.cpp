@@ -62,7 +62,7 @@ Score exchangeTerms(const Form1& f, const Candidate& c) {
     if (f.upperInfluence[x][y] == 0) return c.isDrop() ? -pts(c.code + 50) : 0;
     Score score = 0;
     // A lower rook and the upper king on either side: a dropped silver or gold forks them.
-    if ((f.lowerHand[4] > 0 || f.lowerHand[5] > 0) && x > 1 && x < 9 &&
+    if ((f.lowerHand[Form1::HAND_SILVER] > 0 || f.lowerHand[Form1::HAND_GOLD] > 0) && x > 1 && x < 9 &&
         ((isLowerRook(f.board[x - 1][y]) && f.board[x + 1][y] == Form1::UPPER_KING) ||
          (isLowerRook(f.board[x + 1][y]) && f.board[x - 1][y] == Form1::UPPER_KING)))
         score -= pts(c.code);
@@ -127,12 +127,13 @@ Score levelTwoTerms(Form1& f, const Candidate& c) {
 Score Form1::盤評価(int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     const Candidate c{取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y};
 
-    if (取得駒 == LOWER_KING) return 9999_pt;
-    if (lowerInfluence[upperKingX][upperKingY] >= 1) return -9998_pt;
+    if (取得駒 == LOWER_KING) return KING_CAPTURE_SCORE;
+    if (lowerInfluence[upperKingX][upperKingY] >= 1) return -MATE_SCORE;
     Score score = 0;
     if (upperInfluence[lowerKingX][lowerKingY] > 0) {
-        // Mating with a pawn is against the rules of the game.
-        if (詰めかMAN() == ON) return 移動駒 == UPPER_PAWN ? -9998_pt : 9998_pt;
+        // The rules allow a mate by a pawn, but the computer shuns it as standard
+        // shogi does and looks for a mate with another piece.
+        if (詰めかMAN() == ON) return 移動駒 == UPPER_PAWN ? -MATE_SCORE : MATE_SCORE;
         score += checkTerms(*this, c);
     }
     if (c.isDrop())

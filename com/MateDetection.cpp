@@ -11,7 +11,6 @@
 
 namespace {
 
-using com::onBoard;
 using com::within;
 
 // One side's king under test, with everything the shared steps read for it.
@@ -19,26 +18,26 @@ struct Defence {
     int kingX, kingY;
     int king, pawn;   // this side's codes
     int standX;       // column of this side's drops
-    const int* hand;  // this side's hand, index 1 pawn .. 7 rook
+    const int* hand;  // this side's hand
     int handCount;
     const int (&attacks)[10][10];   // the attacking side's influence
-    const int (&checkMap)[10][10];  // 9 on checkers, 1 between a line checker and the king
+    const int (&checkMap)[10][10];  // checkers, and the squares between a line checker and the king
 };
 
 Defence humanKing(Form1& f) {
-    return {f.lowerKingX, f.lowerKingY,     Form1::LOWER_KING, Form1::LOWER_PAWN, piece::LOWER_STAND_X,
+    return {f.lowerKingX, f.lowerKingY,     Form1::LOWER_KING, Form1::LOWER_PAWN, Form1::LOWER_STAND_X,
             f.lowerHand,  f.lowerHandCount, f.upperInfluence,  f.upperCheckMap};
 }
 
 Defence computerKing(Form1& f) {
-    return {f.upperKingX, f.upperKingY,     Form1::UPPER_KING, Form1::UPPER_PAWN, piece::UPPER_STAND_X,
+    return {f.upperKingX, f.upperKingY,     Form1::UPPER_KING, Form1::UPPER_PAWN, Form1::UPPER_STAND_X,
             f.upperHand,  f.upperHandCount, f.lowerInfluence,  f.lowerCheckMap};
 }
 
 bool aCheckerReachesKing(Form1& f, const Defence& d) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-            if (d.checkMap[x][y] == 9 && f.board[x][y] != Form1::EMPTY &&
+    for (int x = 1; x <= Form1::boardSize; ++x)
+        for (int y = 1; y <= Form1::boardSize; ++y)
+            if (d.checkMap[x][y] == Form1::CHECKER_MARK && f.board[x][y] != Form1::EMPTY &&
                 f.移動チェック(x, y, d.kingX, d.kingY, f.board[x][y]) == Form1::ON)
                 return true;
     return false;
@@ -48,7 +47,7 @@ bool aCheckerReachesKing(Form1& f, const Defence& d) {
 // A hand of nothing but pawns can only block where a pawn may be dropped, so
 // that drop is judged while the square is still empty.
 bool blockerEndsCheck(Form1& f, const Defence& d, int x, int y) {
-    const bool onlyPawns = d.hand[1] == d.handCount;
+    const bool onlyPawns = d.hand[Form1::HAND_PAWN] == d.handCount;
     const int before = f.board[x][y];
     if (!onlyPawns || f.移動チェック(d.standX, 0, x, y, d.pawn) == Form1::ON) f.board[x][y] = d.pawn;
     const bool stillChecked = aCheckerReachesKing(f, d);
@@ -59,10 +58,10 @@ bool blockerEndsCheck(Form1& f, const Defence& d, int x, int y) {
 // A drop defends only when no checker touches the king and a piece on any
 // one of the squares between would stop every check.
 bool aDropBlocks(Form1& f, const Defence& d) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            if (d.checkMap[x][y] == 9 && within(x, y, d.kingX, d.kingY, 1)) return false;
-            if (d.checkMap[x][y] == 1 && !blockerEndsCheck(f, d, x, y)) return false;
+    for (int x = 1; x <= Form1::boardSize; ++x)
+        for (int y = 1; y <= Form1::boardSize; ++y) {
+            if (d.checkMap[x][y] == Form1::CHECKER_MARK && within(x, y, d.kingX, d.kingY, 1)) return false;
+            if (d.checkMap[x][y] == Form1::CHECK_LINE_MARK && !blockerEndsCheck(f, d, x, y)) return false;
         }
     return true;
 }
@@ -70,7 +69,7 @@ bool aDropBlocks(Form1& f, const Defence& d) {
 bool kingCanStepAway(Form1& f, const Defence& d) {
     for (int x = d.kingX - 1; x <= d.kingX + 1; ++x)
         for (int y = d.kingY - 1; y <= d.kingY + 1; ++y)
-            if (onBoard(x, y) && f.移動チェック(d.kingX, d.kingY, x, y, d.king) == Form1::ON && d.attacks[x][y] == 0)
+            if (Form1::onBoard(x, y) && f.移動チェック(d.kingX, d.kingY, x, y, d.king) == Form1::ON && d.attacks[x][y] == 0)
                 return true;
     return false;
 }
@@ -151,7 +150,7 @@ int Form1::調査_自王逃道() {
     int count = 0;
     for (int x = lowerKingX - 1; x <= lowerKingX + 1; ++x)
         for (int y = lowerKingY - 1; y <= lowerKingY + 1; ++y)
-            if ((x != lowerKingX || y != lowerKingY) && com::onBoard(x, y) && board[x][y] == EMPTY &&
+            if ((x != lowerKingX || y != lowerKingY) && onBoard(x, y) && board[x][y] == EMPTY &&
                 upperInfluence[x][y] == 0)
                 ++count;
     return count;

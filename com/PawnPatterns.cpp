@@ -16,8 +16,8 @@ namespace {
 Score anyPawn(Form1& f, const Candidate& c, Score s) {
     const int x = c.toX, y = c.toY;
     const int ahead = at(f.board, x, y + 1);
-    if (f.upperHand[2] > 0) s += pts(f.調査_香狙い(x, y));
-    if (f.upperHand[3] > 0) s += pts(f.調査_桂狙い(x, y));
+    if (f.upperHand[Form1::HAND_LANCE] > 0) s += pts(f.調査_香狙い(x, y));
+    if (f.upperHand[Form1::HAND_KNIGHT] > 0) s += pts(f.調査_桂狙い(x, y));
     if (y < 9 && ahead == Form1::UPPER_GOLD)
         s += 0.5_pt;
     else if (ahead == Form1::UPPER_ROOK)
@@ -33,7 +33,7 @@ Score anyPawn(Form1& f, const Candidate& c, Score s) {
 Score pawnDrop(Form1& f, const Candidate& c, Score s) {
     const int x = c.toX, y = c.toY;
     const int upper = f.upperInfluence[x][y];
-    if (upper > 0 && y > 1 && f.board[x][y - 1] >= Form1::UPPER_SILVER && (f.lowerHand[1] > 0 || f.lowerHand[2] > 0))
+    if (upper > 0 && y > 1 && f.board[x][y - 1] >= Form1::UPPER_SILVER && (f.lowerHand[Form1::HAND_PAWN] > 0 || f.lowerHand[Form1::HAND_LANCE] > 0))
         s += 6_pt;
     if (f.board[2][8] == Form1::LOWER_BISHOP && x == 2 && y == 7 && (f.lowerInfluence[x][y] == 0 || upper > 0))
         s += 30_pt;
@@ -65,7 +65,7 @@ Score pawnMove(Form1& f, const Candidate& c, Score s) {
         if (ahead == Form1::LOWER_PAWN && f.lowerInfluence[x][y + 1] > 0) s -= 5_pt;
         // An upper bishop beside the pawn, and more so facing a lower pawn on its file.
         for (const int side : {1, -1}) {
-            if (!onBoard(x + side, y) || f.board[x + side][y] != Form1::UPPER_BISHOP) continue;
+            if (!Form1::onBoard(x + side, y) || f.board[x + side][y] != Form1::UPPER_BISHOP) continue;
             s += 0.5_pt;
             if (f.board[x + side][y + 2] == Form1::LOWER_PAWN) s += 5_pt;
         }

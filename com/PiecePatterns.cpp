@@ -27,10 +27,10 @@ bool besideKingLine(const Form1& f, int x, int y) {
 
 Score lance(Form1& f, const Candidate& c, Score s) {
     const int x = c.toX, y = c.toY;
-    if (f.upperHand[3] > 0) s += pts(f.調査_桂狙い(x, y));
+    if (f.upperHand[Form1::HAND_KNIGHT] > 0) s += pts(f.調査_桂狙い(x, y));
     if (!c.isDrop()) return c.captured == Form1::EMPTY ? s - 0.9_pt : s;
     if (y >= 8) return s;
-    if (f.lowerHand[1] > 0 && f.lowerInfluence[x][y + 1] > 0 && f.lowerInfluence[x][y] == 0) s -= 10_pt;
+    if (f.lowerHand[Form1::HAND_PAWN] > 0 && f.lowerInfluence[x][y + 1] > 0 && f.lowerInfluence[x][y] == 0) s -= 10_pt;
     // Dropped onto a lower piece that screens a more valuable one further down the file.
     if (f.board[x][y + 1] <= Form1::LOWER_LANCE &&
         (f.lowerInfluence[x][y] == 0 || f.upperInfluence[x][y] >= f.lowerInfluence[x][y])) {
@@ -72,7 +72,7 @@ Score gold(const Form1& f, const Candidate& c, Score s) {
     if (y == 2 && f.board[8][3] == Form1::UPPER_PAWN && f.board[8][6] == Form1::LOWER_PAWN &&
         f.lowerDefender[8][6] == Form1::LOWER_ROOK && x == 7)
         s += 10_pt;
-    if (y == 2 && f.lowerHand[6] > 0 && f.upperInfluenceBefore[x][3] == 0 && f.board[x][3] >= Form1::UPPER_PAWN) {
+    if (y == 2 && f.lowerHand[Form1::HAND_BISHOP] > 0 && f.upperInfluenceBefore[x][3] == 0 && f.board[x][3] >= Form1::UPPER_PAWN) {
         s += 2_pt;
         if (f.upperInfluenceBefore[x][4] == 1 && f.board[x][4] == Form1::UPPER_BISHOP) return s + 125_pt;
     }

@@ -16,7 +16,7 @@ struct Candidate {
     int code;          // what stands there now, promoted if the move promotes
     int fromX, fromY;  // (-1, hand index) for a drop
     int toX, toY;
-    bool isDrop() const { return fromX == piece::UPPER_STAND_X; }
+    bool isDrop() const { return fromX == Vocabulary::UPPER_STAND_X; }
 };
 
 Score piecePatterns(Form1& f, const Candidate& c, Score running);

@@ -26,7 +26,7 @@ public:
 
     class iterator {
     public:
-        iterator(std::uint64_t low, std::uint64_t high) : low(low), high(high) {}
+        iterator(std::uint64_t lowBits, std::uint64_t highBits) : low(lowBits), high(highBits) {}
         Square operator*() const {
             const int i = low ? std::countr_zero(low) : 64 + std::countr_zero(high);
             return {i / 9 + 1, i % 9 + 1};

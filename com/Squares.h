@@ -4,18 +4,16 @@
 // off the board there is no piece and no influence, so such reads go through
 // `at`, which answers 0 there instead of reading past the arrays.
 
+#include "game/Vocabulary.h"
+
 namespace com {
 
 struct Square {
     int x, y;
 };
 
-constexpr bool onBoard(int x, int y) {
-    return x >= 1 && x <= 9 && y >= 1 && y <= 9;
-}
-
 inline int at(const int (&map)[10][10], int x, int y) {
-    return onBoard(x, y) ? map[x][y] : 0;
+    return Vocabulary::onBoard(x, y) ? map[x][y] : 0;
 }
 
 // The number of king steps between two squares.

@@ -23,3 +23,7 @@ void Form1::描画_絵(int 駒種類, double 座標X, double 座標Y) {
 void Form1::描画_桝輪郭(int 描画色, double 座標X, double 座標Y) {
     platform.drawRect(描画色, twipsX(座標X), twipsY(座標Y), twipsX(座標X + 1), twipsY(座標Y + 1));
 }
+
+void Form1::clearLeftOfBoard(int row) {
+    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, row);
+}

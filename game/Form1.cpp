@@ -4,16 +4,20 @@
 
 #include <filesystem>
 
-Form1::Form1(Platform& platform) : module1(platform), platform(platform) {
+Form1::Form1(Platform& host) : module1(host), platform(host) {
     for (bool& enabled : menuEnabled) enabled = true;
     std::error_code error;
     filePanel.startIn(std::filesystem::current_path(error).string());
 }
 
+Form1::~Form1() {
+    if (module1.soundDevice != 0) 終了処理();
+}
+
 void Form1::setChecked(int item, bool checked) {
     if (menuChecked[item] == checked) return;
     menuChecked[item] = checked;
-    platform.menuChanged(item);
+    platform.menuChanged(item, checked, menuEnabled[item]);
 }
 
 void Form1::playSound(const SoundBuffer& sound) { platform.dsPlay(sound.handle, sound.file); }

@@ -1,7 +1,7 @@
 #pragma once
 // Form1 is the game's one window object: it owns every piece of game state for
 // the program's lifetime and every operation is one of its member functions,
-// under the name the game's design gives it. Each subsystem folder defines its
+// under its Japanese name. Each subsystem folder defines its
 // own members (game/, display/, rules/, com/, influence/, record/, settings/).
 // Nothing here allocates while a game runs: all arrays have fixed sizes.
 
@@ -9,61 +9,28 @@
 
 #include "game/MenuBar.h"
 #include "game/Score.h"
+#include "game/Vocabulary.h"
 #include "platform/Platform.h"
 #include "record/FilePanel.h"
 #include "settings/Module1.h"
 
-class Form1 {
+class Form1 : public Vocabulary {
 public:
     explicit Form1(Platform& platform);
+    // Releases the sound device and buffers, however the game ended. A copy
+    // of the game (a test's snapshot) shares the original's position, never
+    // its sound device.
+    ~Form1();
+    Form1(const Form1&) = default;
 
     // ---------------------------------------------------------------- constants
     static constexpr int ON = 1;
     static constexpr int OFF = 0;
-    static constexpr int EMPTY = 0;
-    static constexpr int boardSize = 9;
     static constexpr int NO_GAME = 0;
     static constexpr int MODE_HUMAN = 0;
     static constexpr int MODE_COM = 1;
     static constexpr int LEFT_BUTTON = 1;
     static constexpr int RIGHT_BUTTON = 2;
-    static constexpr int LOGO = 1;
-    static constexpr int BG_MIDORI = 2;
-    static constexpr int BG_TATAMI = 3;
-    static constexpr int BG_TAKE = 4;
-    static constexpr int BG_UCHU = 5;
-    static constexpr int BG_RENGA = 6;
-
-    static constexpr int UPPER_PAWN = 10;
-    static constexpr int UPPER_TOKIN = 11;
-    static constexpr int UPPER_LANCE = 20;
-    static constexpr int UPPER_PROMOTED_LANCE = 21;
-    static constexpr int UPPER_KNIGHT = 30;
-    static constexpr int UPPER_PROMOTED_KNIGHT = 31;
-    static constexpr int UPPER_SILVER = 100;
-    static constexpr int UPPER_PROMOTED_SILVER = 101;
-    static constexpr int UPPER_GOLD = 110;
-    static constexpr int UPPER_GOLD_SPARE = 111;
-    static constexpr int UPPER_BISHOP = 800;
-    static constexpr int UPPER_HORSE = 801;
-    static constexpr int UPPER_ROOK = 900;
-    static constexpr int UPPER_DRAGON = 901;
-    static constexpr int UPPER_KING = 950;
-    static constexpr int LOWER_PAWN = -10;
-    static constexpr int LOWER_TOKIN = -11;
-    static constexpr int LOWER_LANCE = -20;
-    static constexpr int LOWER_PROMOTED_LANCE = -21;
-    static constexpr int LOWER_KNIGHT = -30;
-    static constexpr int LOWER_PROMOTED_KNIGHT = -31;
-    static constexpr int LOWER_SILVER = -100;
-    static constexpr int LOWER_PROMOTED_SILVER = -101;
-    static constexpr int LOWER_GOLD = -110;
-    static constexpr int LOWER_GOLD_SPARE = -111;
-    static constexpr int LOWER_BISHOP = -800;
-    static constexpr int LOWER_HORSE = -801;
-    static constexpr int LOWER_ROOK = -900;
-    static constexpr int LOWER_DRAGON = -901;
-    static constexpr int LOWER_KING = -950;
 
     static constexpr int RECORD_CAPACITY = 500;  // moves 1..500 of the move record
     static constexpr int TIMER_INTERVAL_MS = 50;
@@ -71,8 +38,8 @@ public:
 
     // -------------------------------------------------------------- game state
     int board[10][10]{};  // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY
-    int lowerHand[8]{};   // index 1 pawn .. 7 rook
-    int upperHand[8]{};
+    int lowerHand[HAND_KINDS + 1]{};  // index HAND_PAWN .. HAND_ROOK
+    int upperHand[HAND_KINDS + 1]{};
     int lowerHandCount = 0;
     int upperHandCount = 0;
     int lowerKingX = 0, lowerKingY = 0;
@@ -118,8 +85,8 @@ public:
     int textColor = 15;
     int shadowColor = 0;
     int labelColor = 14;
-    int boardLeft = 1050, boardTop = 100;
-    int squareWidth = 495, squareHeight = 615;
+    int boardLeft = BOARD_LEFT, boardTop = BOARD_TOP;
+    int squareWidth = SQUARE_WIDTH, squareHeight = SQUARE_HEIGHT;
     bool fontBold = false;  // the window font turns bold once the labels are drawn
 
     // Two-pawn flags per column 1..9.
@@ -213,7 +180,8 @@ public:
     void レベル_設定(int IN_LEVEL);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
-    void 描画_メッセージ(int IN_メッセージ番号);
+    enum class HandicapRefusal { RecordMode = 1, GameUnderWay = 2, BoardTurned = 3 };
+    void 描画_メッセージ(HandicapRefusal IN_メッセージ番号);
     void 終了(const std::string& 勝手);
     void 終了処理();
     void OWARI_Click();
@@ -244,6 +212,8 @@ public:
     // Grid cell to twips.
     double twipsX(double 座標X) const;
     double twipsY(double 座標Y) const;
+    // Paints the background over the three cells left of the board in that row.
+    void clearLeftOfBoard(int row);
 
     // ---------------------------------------------------------------- rules (rules/)
     int 移動チェック(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
@@ -274,9 +244,6 @@ public:
     int 詰めかMAN_COM移動();
     int 詰めかCOM();
     int 調査_自王逃道();
-    // The scenario runner's window onto the search: called for every candidate scored.
-    void (*candidateObserver)(void* context, int fromX, int fromY, int toX, int toY, int code, Score score) = nullptr;
-    void* candidateObserverContext = nullptr;
 
     // ------------------------------------------------------------ influence (influence/)
     void 勢力調査();
@@ -304,8 +271,10 @@ public:
     void File1_Click(const std::string& fileName);
     double 取得_棋譜のX座標(const std::string& IN_文字列);
 
-    void 描画_可視(bool a, bool b, bool c);
-    void 描画_棋譜_IO(int フラグ);
+    void 描画_可視(PanelLists lists);
+    void 描画_棋譜_IO(PanelTexts texts);
+    // Hides the lists and the text boxes (and empties the boxes).
+    void closeFilePanel();
     void KIFU_READ_Click();
     void Drive1_Change(const std::string& drive);
     void Dir1_Change(const std::string& path);

@@ -7,41 +7,41 @@
 
 namespace {
 
+constexpr int HANDICAP_MAX = 10;
+
 // The piece each handicap level takes off (cumulative from level 0 towards it).
 struct HandicapPiece {
     int code, x, y;
 };
 
 HandicapPiece handicapPiece(int level) {
-    static constexpr HandicapPiece LOWER[11] = {
-        {0, 0, 0},          {-800, 2, 8}, {-900, 8, 8}, {-20, 1, 9}, {-20, 9, 9}, {-30, 2, 9},
-        {-30, 8, 9},        {-100, 3, 9}, {-100, 7, 9}, {-110, 4, 9}, {-110, 6, 9},
+    // The upper side's pieces in the order they go; the lower side loses the
+    // same kinds from the mirrored squares.
+    static constexpr HandicapPiece UPPER[HANDICAP_MAX + 1] = {
+        {Form1::EMPTY, 0, 0},      {Form1::UPPER_BISHOP, 8, 2}, {Form1::UPPER_ROOK, 2, 2},
+        {Form1::UPPER_LANCE, 9, 1}, {Form1::UPPER_LANCE, 1, 1},  {Form1::UPPER_KNIGHT, 8, 1},
+        {Form1::UPPER_KNIGHT, 2, 1}, {Form1::UPPER_SILVER, 7, 1}, {Form1::UPPER_SILVER, 3, 1},
+        {Form1::UPPER_GOLD, 6, 1},  {Form1::UPPER_GOLD, 4, 1},
     };
-    static constexpr HandicapPiece UPPER[11] = {
-        {0, 0, 0},        {800, 8, 2}, {900, 2, 2}, {20, 9, 1}, {20, 1, 1}, {30, 8, 1},
-        {30, 2, 1},       {100, 7, 1}, {100, 3, 1}, {110, 6, 1}, {110, 4, 1},
-    };
-    return level < 0 ? LOWER[-level] : UPPER[level];
+    if (level >= 0) return UPPER[level];
+    const HandicapPiece& p = UPPER[-level];
+    constexpr int mirror = Form1::boardSize + 1;
+    return {-p.code, mirror - p.x, mirror - p.y};
 }
-
-constexpr int HANDICAP_MAX = 10;
-constexpr int ESC_KEY = 27;
 
 }  // namespace
 
 void Form1::TAIKYOKU_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }
 
 void Form1::STOP_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }
 
 void Form1::START_Click() {
     描画_棋譜読込み部分消去();
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     描画_将棋盤桝();
     moveStartTime = platform.clockSeconds();
     if (isChecked(Menu::KEIKA)) setTimer1(true);
@@ -113,17 +113,17 @@ void Form1::GOTE_Click() {
 }
 
 void Form1::LEVEL1_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(1);
 }
 
 void Form1::LEVEL2_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(2);
 }
 
 void Form1::LEVEL3_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 0);
+    clearLeftOfBoard(0);
     レベル_設定(3);
 }
 
@@ -140,12 +140,14 @@ void Form1::レベル_設定(int IN_LEVEL) {
 
 // One step of the handicap ladder: +1 for △, -1 for ▽. Only one square changes.
 static void stepHandicap(Form1& f, int step) {
-    f.描画_可視(false, false, false);
-    f.描画_棋譜_IO(1);
-    const int refusal = f.kifuMode == Form1::ON ? 1 : f.recordIndex > 0 ? 2 : f.reversed == Form1::ON ? 3 : 0;
-    if (refusal != 0) {
+    f.closeFilePanel();
+    using Refusal = Form1::HandicapRefusal;
+    const bool refused = f.kifuMode == Form1::ON || f.recordIndex > 0 || f.reversed == Form1::ON;
+    if (refused) {
         f.playSound(f.sndRefuse);
-        f.描画_メッセージ(refusal);
+        f.描画_メッセージ(f.kifuMode == Form1::ON ? Refusal::RecordMode
+                          : f.recordIndex > 0     ? Refusal::GameUnderWay
+                                                  : Refusal::BoardTurned);
         return;
     }
     f.recordLength = 0;
@@ -176,13 +178,12 @@ void Form1::LBEL_UP_Click() { stepHandicap(*this, +1); }
 
 void Form1::LEBEL_DOWN_Click() { stepHandicap(*this, -1); }
 
-void Form1::描画_メッセージ(int IN_メッセージ番号) {
+void Form1::描画_メッセージ(HandicapRefusal IN_メッセージ番号) {
     std::string text;
     switch (IN_メッセージ番号) {
-    case 1: text = "棋譜ﾓｰﾄﾞではできません"; break;
-    case 2: text = "対局途中ではできません"; break;
-    case 3: text = "反転後ではできません"; break;
-    default: break;
+    case HandicapRefusal::RecordMode: text = "棋譜ﾓｰﾄﾞではできません"; break;
+    case HandicapRefusal::GameUnderWay: text = "対局途中ではできません"; break;
+    case HandicapRefusal::BoardTurned: text = "反転後ではできません"; break;
     }
     platform.messageBox("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", text + "\r\r" + "局面→最初にして下さい", BoxButtons::Ok);
 }

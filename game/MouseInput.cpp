@@ -20,8 +20,7 @@ bool ownedByOther(const Form1& f, int code) {
 }  // namespace
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 
     if (kifuMode == ON) {
         if (platform.messageBox("棋譜", "棋譜を '進 'で進めて下さい", BoxButtons::YesNo) == BoxAnswer::No) {
@@ -65,7 +64,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
         }
     }
 
-    if (column >= 1 && column <= 9 && row >= 1 && row <= 9) {
+    if (onBoard(column, row)) {
         if (clickState == 0)
             selectOnBoard(column, row);
         else
@@ -78,9 +77,9 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
         描画_移動可能桝色(m.fromX, m.fromY, gridColor, m.piece);
         描画_桝輪郭(gridColor, m.fromX, m.fromY);
     }
-    if (column == piece::LOWER_STAND_X && row >= 3 && row <= 9)
+    if (column == LOWER_STAND_X && row >= piece::lowerStandRow(HAND_PAWN) && row <= piece::lowerStandRow(HAND_ROOK))
         selectFromStand(column, row);
-    else if (column == piece::UPPER_STAND_X && row >= 1 && row <= 7)
+    else if (column == UPPER_STAND_X && row >= piece::upperStandRow(HAND_ROOK) && row <= piece::upperStandRow(HAND_PAWN))
         selectFromStand(column, row);
 }
 
@@ -103,8 +102,8 @@ void Form1::selectOnBoard(int x, int y) {
 // only shown, like an opponent's piece on the board, so it can never be
 // dropped by the wrong player.
 void Form1::selectFromStand(int column, int row) {
-    const bool lower = column == piece::LOWER_STAND_X;
-    const int k = lower ? row - 2 : 8 - row;
+    const bool lower = column == LOWER_STAND_X;
+    const int k = lower ? piece::handIndexOfLowerStandRow(row) : piece::handIndexOfUpperStandRow(row);
     if ((lower ? lowerHand[k] : upperHand[k]) <= 0) return;
     調査_2歩フラグ設定();
     PendingMove& m = pendingMove;
@@ -161,7 +160,7 @@ void Form1::moveToDestination(int Button, int x, int y) {
     描画_桝輪郭(gridColor, m.fromX, m.fromY);
     描画_桝輪郭(gridColor, m.toX, m.toY);
     描画_移動可能桝色(m.fromX, m.fromY, gridColor, m.piece);
-    if (m.fromX < 0) m.fromY = 8 - m.fromY;  // the upper stand row becomes the hand index
+    if (m.fromX == UPPER_STAND_X) m.fromY = piece::handIndexOfUpperStandRow(m.fromY);  // the stand row becomes the hand index
     const int captured = board[m.toX][m.toY];
     駒移動(m.fromX, m.fromY, m.toX, m.toY, m.piece);
     playSound(sndPiece);
@@ -180,10 +179,9 @@ void Form1::moveToDestination(int Button, int x, int y) {
             com_ban();
         }
     } else if (gameMode == MODE_HUMAN) {
-        if (winner == lowerSide)
-            終了("先手");
-        else if (winner == upperSide)
-            終了("後手");
+        // The end of the game has reset the board or ended the program.
+        if (winner == lowerSide) return 終了("先手");
+        if (winner == upperSide) return 終了("後手");
         if (turn == SENTE) {
             turn = GOTE;
             lowerTime += moveElapsed;

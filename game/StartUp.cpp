@@ -5,17 +5,16 @@
 
 namespace {
 
-constexpr double MAXIMISED_TOP = -60;  // where a maximised window reports its top edge
 constexpr double START_WIDTH = 9000, START_HEIGHT = 8000;
 
 }  // namespace
 
 void Form1::Form_Load() {
     module1.InitSound(platform.windowHandle());
-    sndOther.handle = module1.LoadSound(sndOther.file, 3);
-    sndRefuse.handle = module1.LoadSound(sndRefuse.file, 3);
-    sndPiece.handle = module1.LoadSound(sndPiece.file, 3);
-    sndMusic.handle = module1.LoadSound(sndMusic.file, 1);
+    sndOther.handle = module1.LoadSound(sndOther.file, Module1::EFFECT);
+    sndRefuse.handle = module1.LoadSound(sndRefuse.file, Module1::EFFECT);
+    sndPiece.handle = module1.LoadSound(sndPiece.file, Module1::EFFECT);
+    sndMusic.handle = module1.LoadSound(sndMusic.file, Module1::MUSIC);
 
     SENTE = 1;
     GOTE = -1;
@@ -39,10 +38,10 @@ void Form1::Form_Load() {
     resultColor = 15;
     platform.setBackgroundColor(lineColor);
 
-    boardLeft = 1050;
-    boardTop = 100;
-    squareWidth = 495;
-    squareHeight = 615;
+    boardLeft = BOARD_LEFT;
+    boardTop = BOARD_TOP;
+    squareWidth = SQUARE_WIDTH;
+    squareHeight = SQUARE_HEIGHT;
 
     読込_環境設定ファイル();
     初期設定();
@@ -71,7 +70,7 @@ void Form1::初期設定() {
     shownSecond = 0;
     moveRecord.placedPiece[0] = UPPER_PAWN;
     clickState = 0;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) {
         lowerHand[k] = 0;
         upperHand[k] = 0;
     }
@@ -81,7 +80,7 @@ void Form1::初期設定() {
         for (int y = 1; y <= boardSize; ++y) board[x][y] = INITIAL_POSITION[y - 1][x - 1];
     lowerHandCount = 0;
     upperHandCount = 0;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) {
         if (lowerHand[k] > 0) lowerHandCount += lowerHand[k];
         if (upperHand[k] > 0) upperHandCount += upperHand[k];
     }

@@ -17,19 +17,18 @@
 #include <cstddef>
 
 #include "game/Form1.h"
+#include "game/PieceCode.h"
 
 namespace {
 
 using Map = int[10][10];
-
-constexpr bool onBoard(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
 // ------------------------------------------------------------------- records
 //
 // A record writes what one piece on (x, y) does to one target T it attacks.
 // Every record counts the attack; the rest depends on the piece.
 
-// Lower records differ only in whether they look for check. A check puts 9
+// Lower records differ only in whether they look for check. A check puts CHECKER_MARK
 // on the attacker; a knight's check also marks the king it jumps to.
 struct LowerRecord {
     bool check;
@@ -52,8 +51,8 @@ void recordLower(Form1& f, int P, int x, int y, int tx, int ty) {
             f.lowerAttackerY[tx][ty] = y;
         }
         if (R.check && held == Form1::UPPER_KING) {
-            f.lowerCheckMap[x][y] = 9;
-            if (R.knight) f.lowerCheckMap[tx][ty] = 9;
+            f.lowerCheckMap[x][y] = Form1::CHECKER_MARK;
+            if (R.knight) f.lowerCheckMap[tx][ty] = Form1::CHECKER_MARK;
         }
     }
 }
@@ -64,7 +63,7 @@ struct UpperRecord {
     bool guard;   // an upper target: keep the cheapest guard in upperDefender
     bool threat;  // a lower target: keep the cheapest attacker in upperAttacker
     bool square;  // guard and threat also write the attacker's square
-    bool check;   // a lower king as target puts 9 on the attacker
+    bool check;   // a lower king as target marks the attacker as checker
     bool knight;  // ... and on the king's square
 };
 constexpr UpperRecord FULL_UPPER_RECORD{true, true, true, true, false};
@@ -80,7 +79,7 @@ template <UpperRecord R>
 void recordUpper(Form1& f, int P, int x, int y, int tx, int ty) {
     const int held = f.board[tx][ty];
     ++f.upperInfluence[tx][ty];
-    if (held >= 10) {
+    if (piece::isUpper(held)) {
         if (R.guard && P < f.upperDefender[tx][ty]) {
             f.upperDefender[tx][ty] = P;
             if (R.square) {
@@ -88,7 +87,7 @@ void recordUpper(Form1& f, int P, int x, int y, int tx, int ty) {
                 f.upperDefenderY[tx][ty] = y;
             }
         }
-    } else if (held <= -10) {
+    } else if (piece::isLower(held)) {
         if (R.threat && P < f.upperAttacker[tx][ty]) {
             f.upperAttacker[tx][ty] = P;
             if (R.square) {
@@ -97,8 +96,8 @@ void recordUpper(Form1& f, int P, int x, int y, int tx, int ty) {
             }
         }
         if (R.check && held == Form1::LOWER_KING) {
-            f.upperCheckMap[x][y] = 9;
-            if (R.knight) f.upperCheckMap[tx][ty] = 9;
+            f.upperCheckMap[x][y] = Form1::CHECKER_MARK;
+            if (R.knight) f.upperCheckMap[tx][ty] = Form1::CHECKER_MARK;
         }
     }
 }
@@ -127,7 +126,7 @@ template <auto record, std::size_t N>
 void steps(Form1& f, int P, int x, int y, const Offset (&offsets)[N]) {
     for (const Offset& o : offsets) {
         const int tx = x + o.dx, ty = y + o.dy;
-        if (onBoard(tx, ty)) record(f, P, x, y, tx, ty);
+        if (Form1::onBoard(tx, ty)) record(f, P, x, y, tx, ty);
     }
 }
 
@@ -135,21 +134,21 @@ void steps(Form1& f, int P, int x, int y, const Offset (&offsets)[N]) {
 
 // Walks one line (straight or diagonal) from the piece on (x, y) and records
 // every square up to the first occupied one. The opposing king does not end
-// the line: the check is marked (1 between, 9 on the attacker) and the walk
+// the line: the check is marked (between and on the attacker) and the walk
 // goes on behind the king.
 template <bool lower>
 void walk(Form1& f, int P, int x, int y, int dx, int dy) {
     constexpr int opposingKing = lower ? Form1::UPPER_KING : Form1::LOWER_KING;
     Map& checkMap = lower ? f.lowerCheckMap : f.upperCheckMap;
-    for (int tx = x + dx, ty = y + dy; onBoard(tx, ty); tx += dx, ty += dy) {
+    for (int tx = x + dx, ty = y + dy; Form1::onBoard(tx, ty); tx += dx, ty += dy) {
         if constexpr (lower)
             recordLower<LOWER_UNCHECKED_RECORD>(f, P, x, y, tx, ty);
         else
             recordUpper<UPPER_LINE_RECORD>(f, P, x, y, tx, ty);
         const int held = f.board[tx][ty];
         if (held == opposingKing) {
-            for (int bx = tx - dx, by = ty - dy; bx != x || by != y; bx -= dx, by -= dy) checkMap[bx][by] = 1;
-            checkMap[x][y] = 9;
+            for (int bx = tx - dx, by = ty - dy; bx != x || by != y; bx -= dx, by -= dy) checkMap[bx][by] = Form1::CHECK_LINE_MARK;
+            checkMap[x][y] = Form1::CHECKER_MARK;
         } else if (held != Form1::EMPTY) {
             return;
         }
@@ -177,7 +176,7 @@ void rookLines(Form1& f, int P, int x, int y) {
 }
 
 void reset(Map& map, int value) {
-    for (int x = 1; x <= 9; ++x) std::fill_n(&map[x][1], 9, value);
+    for (int x = 1; x <= Form1::boardSize; ++x) std::fill_n(&map[x][1], Form1::boardSize, value);
 }
 
 }  // namespace
@@ -208,15 +207,15 @@ void Form1::勢力調査() {
     reset(upperCheckMap, 0);
     reset(lowerAttackerX, 0);
     reset(lowerAttackerY, 0);
-    reset(lowerAttacker, -999);
-    reset(lowerDefender, 999);
-    reset(upperDefender, 999);
-    reset(upperAttacker, 999);
+    reset(lowerAttacker, NO_LOWER_PIECE);
+    reset(lowerDefender, NO_UPPER_PIECE);
+    reset(upperDefender, NO_UPPER_PIECE);
+    reset(upperAttacker, NO_UPPER_PIECE);
     // upperDefenderX/Y and upperAttackerX/Y are left as they are: some upper
     // records write a code without its square.
 
-    for (int x = 1; x <= 9; ++x) {
-        for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= boardSize; ++x) {
+        for (int y = 1; y <= boardSize; ++y) {
             const int P = board[x][y];
             switch (P) {
             case LOWER_PAWN: steps<recordLower<LOWER_RECORD>>(*this, P, x, y, LOWER_PAWN_STEPS); break;

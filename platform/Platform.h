@@ -4,15 +4,27 @@
 // runs in the Qt window, in the headless scenario runner and in tests.
 // All positions are in twips (15 twips are one pixel at 100 %).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "sound/mirelo_sound.h"
+#include "game/Score.h"
+
+struct FilePanel;
+
+// A sound device or buffer of the sound library; 0 means none.
+using DSHANDLE = std::uintptr_t;
 
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 enum class BoxIcon { None, Exclamation };
+
+// A move the computer scored while choosing its own: the code it would play
+// and its score. Drops come from column -1 with the hand index as row.
+struct ScoredCandidate {
+    int fromX, fromY, toX, toY, code;
+    Score score;
+};
 
 // Ending the program unwinds out of the handler that asked for it; the host
 // that delivered the event catches this and closes down.
@@ -36,9 +48,12 @@ public:
                                  BoxIcon icon = BoxIcon::None) = 0;
 
     // A menu item's check mark or enabled state changed in the game's menu model.
-    virtual void menuChanged(int item) = 0;
+    virtual void menuChanged(int item, bool checked, bool enabled) = 0;
     // The file panel's visibility, texts or lists changed in the game's panel model.
-    virtual void panelChanged() = 0;
+    virtual void panelChanged(const FilePanel& panel) = 0;
+
+    // The computer scored a candidate; a host may show the search.
+    virtual void candidateScored(const ScoredCandidate& /*candidate*/) {}
 
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;
@@ -49,17 +64,16 @@ public:
     virtual void placeWindow(double left, double top, double width, double height) = 0;
     virtual void* windowHandle() { return nullptr; }
 
-    // The sound library. Implementations may observe the calls (the file name
-    // tells which of the game's sounds is meant) but pass them on unchanged.
-    virtual DSHANDLE dsInitialize(void* window) { return ::dsInitialize(window); }
-    virtual void dsTerminate(DSHANDLE device) { ::dsTerminate(device); }
-    virtual DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, size_t size, int flags) {
-        return ::dsCreateDSB(device, wav, size, flags);
-    }
-    virtual void dsFree(DSHANDLE buffer) { ::dsFree(buffer); }
-    virtual void dsPlay(DSHANDLE buffer, const char* /*file*/) { ::dsPlay(buffer); }
-    virtual void dsPlayLooping(DSHANDLE buffer, const char* /*file*/) { ::dsPlayLooping(buffer); }
-    virtual void dsStop(DSHANDLE buffer, const char* /*file*/) { ::dsStop(buffer); }
+    // The sound device: the window's is the sound library, a run without a
+    // screen has a silent one. Handles of 0 are passed like any other and
+    // ignored. The file name tells which of the game's sounds is meant.
+    virtual DSHANDLE dsInitialize(void* window) = 0;
+    virtual void dsTerminate(DSHANDLE device) = 0;
+    virtual DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) = 0;
+    virtual void dsFree(DSHANDLE buffer) = 0;
+    virtual void dsPlay(DSHANDLE buffer, const char* file) = 0;
+    virtual void dsPlayLooping(DSHANDLE buffer, const char* file) = 0;
+    virtual void dsStop(DSHANDLE buffer, const char* file) = 0;
 
     // Ends the program at once: never returns (throws ProgramEnd).
     [[noreturn]] virtual void endProgram() = 0;

@@ -9,7 +9,7 @@ long long twips(double v) { return std::llround(v); }
 
 }  // namespace
 
-ScenarioPlatform::ScenarioPlatform(std::ostream& out, Platform* window) : out(out), window(window) {}
+ScenarioPlatform::ScenarioPlatform(std::ostream& trace, Platform* realWindow) : out(trace), window(realWindow) {}
 
 std::string ScenarioPlatform::quoted(const std::string& text) {
     std::string q = "\"";
@@ -67,12 +67,19 @@ BoxAnswer ScenarioPlatform::messageBox(const std::string& title, const std::stri
     return answer;
 }
 
-void ScenarioPlatform::menuChanged(int item) {
-    if (window) window->menuChanged(item);
+void ScenarioPlatform::menuChanged(int item, bool checked, bool enabled) {
+    if (window) window->menuChanged(item, checked, enabled);
 }
 
-void ScenarioPlatform::panelChanged() {
-    if (window) window->panelChanged();
+void ScenarioPlatform::panelChanged(const FilePanel& panel) {
+    if (window) window->panelChanged(panel);
+}
+
+void ScenarioPlatform::candidateScored(const ScoredCandidate& c) {
+    if (traceCandidates)
+        out << "cand " << c.fromX << ' ' << c.fromY << ' ' << c.toX << ' ' << c.toY << ' ' << c.code << ' '
+            << scoreText(c.score) << '\n';
+    if (candidateListener) candidateListener(c);
 }
 
 double ScenarioPlatform::windowTop() { return window ? window->windowTop() : 0; }
@@ -83,19 +90,38 @@ void ScenarioPlatform::placeWindow(double left, double top, double width, double
 
 void* ScenarioPlatform::windowHandle() { return window ? window->windowHandle() : nullptr; }
 
+DSHANDLE ScenarioPlatform::dsInitialize(void* handle) {
+    return window ? window->dsInitialize(handle) : silence.initialize();
+}
+
+void ScenarioPlatform::dsTerminate(DSHANDLE device) {
+    if (window)
+        window->dsTerminate(device);
+    else
+        silence.terminate(device);
+}
+
+DSHANDLE ScenarioPlatform::dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) {
+    return window ? window->dsCreateDSB(device, wav, size, flags) : silence.createBuffer(device, wav, size);
+}
+
+void ScenarioPlatform::dsFree(DSHANDLE buffer) {
+    if (window) window->dsFree(buffer);
+}
+
 void ScenarioPlatform::dsPlay(DSHANDLE buffer, const char* file) {
     out << "sound play " << file << '\n';
-    Platform::dsPlay(buffer, file);
+    if (window) window->dsPlay(buffer, file);
 }
 
 void ScenarioPlatform::dsPlayLooping(DSHANDLE buffer, const char* file) {
     out << "sound loop " << file << '\n';
-    Platform::dsPlayLooping(buffer, file);
+    if (window) window->dsPlayLooping(buffer, file);
 }
 
 void ScenarioPlatform::dsStop(DSHANDLE buffer, const char* file) {
     out << "sound stop " << file << '\n';
-    Platform::dsStop(buffer, file);
+    if (window) window->dsStop(buffer, file);
 }
 
 void ScenarioPlatform::endProgram() {

@@ -1,20 +1,26 @@
 #pragma once
 // The platform of a scripted run: message boxes are answered from a queue, the
 // system clock is whatever the scenario set, and everything the program shows
-// or plays comes out as trace lines. Painting, menus and the file panel are
-// passed on to a real window when there is one (mirelo --scenario), so the
-// same scenario can be watched and photographed.
+// or plays comes out as trace lines. Painting, menus, the file panel and sound
+// are passed on to a real window when there is one (mirelo --scenario), so the
+// same scenario can be watched, heard and photographed; without one the sound
+// device is a silent one.
 
 #include <deque>
+#include <functional>
 #include <ostream>
 
 #include "platform/Platform.h"
+#include "platform/SilentSoundDevice.h"
 
 class ScenarioPlatform : public Platform {
 public:
     ScenarioPlatform(std::ostream& out, Platform* window);
 
     bool traceDraw = false;
+    bool traceCandidates = false;
+    // Also told of every candidate the computer scores (tests collect them).
+    std::function<void(const ScoredCandidate&)> candidateListener;
     std::deque<BoxAnswer> answers;
     double clock = 0;
 
@@ -25,13 +31,18 @@ public:
     void refresh() override;
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
                          BoxIcon icon) override;
-    void menuChanged(int item) override;
-    void panelChanged() override;
+    void menuChanged(int item, bool checked, bool enabled) override;
+    void panelChanged(const FilePanel& panel) override;
+    void candidateScored(const ScoredCandidate& candidate) override;
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;
+    DSHANDLE dsInitialize(void* window) override;
+    void dsTerminate(DSHANDLE device) override;
+    DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) override;
+    void dsFree(DSHANDLE buffer) override;
     void dsPlay(DSHANDLE buffer, const char* file) override;
     void dsPlayLooping(DSHANDLE buffer, const char* file) override;
     void dsStop(DSHANDLE buffer, const char* file) override;
@@ -43,4 +54,5 @@ public:
 private:
     std::ostream& out;
     Platform* window;
+    SilentSoundDevice silence;  // the sound device when there is no window
 };

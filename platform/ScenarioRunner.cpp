@@ -106,16 +106,11 @@ bool onOffArgument(const std::string& word) {
     throw std::invalid_argument("expected on or off");
 }
 
-void traceCandidate(void* context, int fromX, int fromY, int toX, int toY, int code, Score score) {
-    *static_cast<std::ostream*>(context) << "cand " << fromX << ' ' << fromY << ' ' << toX << ' ' << toY << ' '
-                                         << code << ' ' << scoreText(score) << '\n';
-}
-
 }  // namespace
 
-ScenarioRunner::ScenarioRunner(Form1& form, ScenarioPlatform& platform, std::ostream& out, std::ostream& err,
-                               Screenshot screenshot)
-    : form(form), platform(platform), out(out), err(err), screenshot(std::move(screenshot)) {}
+ScenarioRunner::ScenarioRunner(Form1& game, ScenarioPlatform& host, std::ostream& trace, std::ostream& errors,
+                               Screenshot takeScreenshot)
+    : form(game), platform(host), out(trace), err(errors), screenshot(std::move(takeScreenshot)) {}
 
 void ScenarioRunner::deliver(const std::function<void()>& event) {
     try {
@@ -168,7 +163,10 @@ void ScenarioRunner::runLine(const std::string& line) {
         need(4);
         const int button = buttonArgument(w[1]);
         const int x = integerArgument(w[2]), y = integerArgument(w[3]);
-        deliver([&] { form.Form_MouseDown(button, 0, 1050 + 495 * x + 247, 100 + 615 * y + 307); });
+        // The centre of the cell, in whole twips as the scenario language defines it.
+        const double X = Form1::BOARD_LEFT + Form1::SQUARE_WIDTH * x + Form1::SQUARE_WIDTH / 2;
+        const double Y = Form1::BOARD_TOP + Form1::SQUARE_HEIGHT * y + Form1::SQUARE_HEIGHT / 2;
+        deliver([&] { form.Form_MouseDown(button, 0, X, Y); });
     } else if (command == "menu") {
         need(2);
         const int item = menuItemByName(w[1]);
@@ -250,8 +248,7 @@ void ScenarioRunner::runLine(const std::string& line) {
         if (w[1] == "draw") {
             platform.traceDraw = on;
         } else if (w[1] == "candidates") {
-            form.candidateObserver = on ? traceCandidate : nullptr;
-            form.candidateObserverContext = on ? &out : nullptr;
+            platform.traceCandidates = on;
         } else {
             throw BadLine{"trace draw|candidates on|off"};
         }
@@ -275,18 +272,18 @@ void ScenarioRunner::printState() {
 }
 
 void ScenarioRunner::printBoard() {
-    for (int y = 1; y <= 9; ++y) {
+    for (int y = 1; y <= Form1::boardSize; ++y) {
         out << "board " << y;
-        for (int x = 1; x <= 9; ++x) out << ' ' << form.board[x][y];
+        for (int x = 1; x <= Form1::boardSize; ++x) out << ' ' << form.board[x][y];
         out << '\n';
     }
 }
 
 void ScenarioRunner::printHands() {
     out << "lowerHand";
-    for (int k = 1; k <= 7; ++k) out << ' ' << form.lowerHand[k];
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) out << ' ' << form.lowerHand[k];
     out << "\nupperHand";
-    for (int k = 1; k <= 7; ++k) out << ' ' << form.upperHand[k];
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) out << ' ' << form.upperHand[k];
     out << '\n';
 }
 
@@ -321,8 +318,8 @@ void ScenarioRunner::printMaps() {
     for (const auto& m : maps) {
         out << "map " << m.name << '\n';
         const auto& values = form.*m.map;
-        for (int y = 1; y <= 9; ++y) {
-            for (int x = 1; x <= 9; ++x) out << (x > 1 ? " " : "") << values[x][y];
+        for (int y = 1; y <= Form1::boardSize; ++y) {
+            for (int x = 1; x <= Form1::boardSize; ++x) out << (x > 1 ? " " : "") << values[x][y];
             out << '\n';
         }
     }

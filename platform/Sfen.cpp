@@ -11,30 +11,22 @@ namespace {
 
 int codeOfLetter(char letter) {
     switch (std::tolower(static_cast<unsigned char>(letter))) {
-    case 'p': return 10;
-    case 'l': return 20;
-    case 'n': return 30;
-    case 's': return 100;
-    case 'g': return 110;
-    case 'b': return 800;
-    case 'r': return 900;
-    case 'k': return 950;
-    default: return 0;
+    case 'p': return Form1::PAWN;
+    case 'l': return Form1::LANCE;
+    case 'n': return Form1::KNIGHT;
+    case 's': return Form1::SILVER;
+    case 'g': return Form1::GOLD;
+    case 'b': return Form1::BISHOP;
+    case 'r': return Form1::ROOK;
+    case 'k': return Form1::KING;
+    default: return Form1::EMPTY;
     }
 }
 
 char letterOfCode(int code) {
-    switch (piece::abs(code)) {
-    case 10: case 11: return 'p';
-    case 20: case 21: return 'l';
-    case 30: case 31: return 'n';
-    case 100: case 101: return 's';
-    case 110: return 'g';
-    case 800: case 801: return 'b';
-    case 900: case 901: return 'r';
-    case 950: return 'k';
-    default: return '?';
-    }
+    constexpr char LETTERS[Form1::HAND_KINDS + 1] = {'?', 'p', 'l', 'n', 's', 'g', 'b', 'r'};
+    if (piece::abs(code) == Form1::KING) return 'k';
+    return LETTERS[piece::handIndex(code)];
 }
 
 bool parseBoard(const std::string& text, Position& p, std::string& error) {
@@ -54,7 +46,7 @@ bool parseBoard(const std::string& text, Position& p, std::string& error) {
             promote = true;
         } else {
             int code = codeOfLetter(c);
-            if (code == 0) return error = std::string("unknown piece '") + c + "'", false;
+            if (code == Form1::EMPTY) return error = std::string("unknown piece '") + c + "'", false;
             if (x > 9) return error = "rank " + std::to_string(y) + " holds more than 9 squares", false;
             if (promote) {
                 if (!piece::canPromote(code)) return error = std::string("'") + c + "' cannot be promoted", false;
@@ -111,11 +103,11 @@ std::optional<Position> parse(const std::string& text, std::string& error) {
 }
 
 void apply(const Position& p, Form1& form) {
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) form.board[x][y] = p.board[x][y];
+    for (int x = 1; x <= Form1::boardSize; ++x)
+        for (int y = 1; y <= Form1::boardSize; ++y) form.board[x][y] = p.board[x][y];
     form.lowerHandCount = 0;
     form.upperHandCount = 0;
-    for (int k = 1; k <= 7; ++k) {
+    for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) {
         form.lowerHand[k] = p.lowerHand[k];
         form.upperHand[k] = p.upperHand[k];
         form.lowerHandCount += p.lowerHand[k];
@@ -125,10 +117,10 @@ void apply(const Position& p, Form1& form) {
 
 std::string of(const Form1& form) {
     std::string s;
-    for (int y = 1; y <= 9; ++y) {
+    for (int y = 1; y <= Form1::boardSize; ++y) {
         if (y > 1) s += '/';
         int run = 0;
-        for (int x = 1; x <= 9; ++x) {
+        for (int x = 1; x <= Form1::boardSize; ++x) {
             const int code = form.board[x][y];
             if (!piece::isBoardCode(code)) {
                 ++run;
@@ -136,7 +128,7 @@ std::string of(const Form1& form) {
             }
             if (run) s += std::to_string(run);
             run = 0;
-            if (piece::abs(code) % 10 == 1 && piece::abs(code) != 111) s += '+';
+            if (piece::isPromoted(code)) s += '+';
             const char letter = letterOfCode(code);
             s += code < 0 ? static_cast<char>(std::toupper(letter)) : letter;
         }
@@ -144,14 +136,13 @@ std::string of(const Form1& form) {
     }
     s += form.turn == form.lowerSide ? " b " : " w ";
     std::string hands;
-    constexpr int ORDER[7] = {7, 6, 5, 4, 3, 2, 1};  // rook, bishop, gold, silver, knight, lance, pawn
-    constexpr char LETTERS[8] = {' ', 'p', 'l', 'n', 's', 'g', 'b', 'r'};
     for (int side = 0; side < 2; ++side)
-        for (int k : ORDER) {
+        for (int k = Form1::HAND_ROOK; k >= Form1::HAND_PAWN; --k) {  // rook first, pawn last
             const int n = side == 0 ? form.lowerHand[k] : form.upperHand[k];
             if (n <= 0) continue;
             if (n > 1) hands += std::to_string(n);
-            hands += side == 0 ? static_cast<char>(std::toupper(LETTERS[k])) : LETTERS[k];
+            const char letter = letterOfCode(piece::ofHandIndex(k));
+            hands += side == 0 ? static_cast<char>(std::toupper(letter)) : letter;
         }
     s += hands.empty() ? "-" : hands;
     s += ' ' + std::to_string(form.moveNumber + 1);

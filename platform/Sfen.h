@@ -6,14 +6,16 @@
 #include <optional>
 #include <string>
 
+#include "game/Vocabulary.h"
+
 class Form1;
 
 namespace sfen {
 
 struct Position {
     int board[10][10]{};
-    int lowerHand[8]{};
-    int upperHand[8]{};
+    int lowerHand[Vocabulary::HAND_KINDS + 1]{};
+    int upperHand[Vocabulary::HAND_KINDS + 1]{};
     bool lowerToMove = true;
     int moveNumber = 1;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "record/FilePanel.h"
+#include "system/MountedDrives.h"
 
 namespace {
 
@@ -16,31 +17,31 @@ constexpr int CONTROL_FONT_TWIPS = 180;  // 9 pt
 
 }  // namespace
 
-FilePanelWidgets::FilePanelWidgets(QWidget* surface, Handlers handlers)
-    : QObject(surface), surface(surface), handlers(std::move(handlers)) {
+FilePanelWidgets::FilePanelWidgets(QWidget* parentSurface, Handlers userHandlers)
+    : QObject(parentSurface), surface(parentSurface), handlers(std::move(userHandlers)) {
     drive1 = new QComboBox(surface);
     dir1 = new QListWidget(surface);
     file1 = new QListWidget(surface);
-    const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
-    for (int i = 0; i < 4; ++i) {
+    const char* captions[PANEL_TEXT_BOXES] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+    for (int i = 0; i < PANEL_TEXT_BOXES; ++i) {
         label1[i] = new QLabel(QString::fromUtf8(captions[i]), surface);
         label1[i]->setAutoFillBackground(true);
     }
-    for (int i = 1; i <= 4; ++i) text[i] = new QLineEdit(surface);
+    for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i) text[i] = new QLineEdit(surface);
     command1 = new QPushButton("RETURN", surface);
 
     connect(drive1, &QComboBox::activated, this, [this](int) {
-        if (!updating) this->handlers.driveChosen(drive1->currentText());
+        if (!updating) handlers.driveChosen(drive1->currentText());
     });
     connect(dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString folder = QDir::cleanPath(shownFolder + "/" + item->text());
-        this->handlers.folderChosen(folder);
+        handlers.folderChosen(folder);
     });
     connect(file1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { this->handlers.fileClicked(item->text()); });
-    for (int i = 1; i <= 4; ++i)
-        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { this->handlers.textEdited(i, value); });
-    connect(command1, &QPushButton::clicked, this, [this] { this->handlers.returnPressed(); });
+            [this](QListWidgetItem* item) { handlers.fileClicked(item->text()); });
+    for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i)
+        connect(text[i], &QLineEdit::textEdited, this, [this, i](const QString& value) { handlers.textEdited(i, value); });
+    connect(command1, &QPushButton::clicked, this, [this] { handlers.returnPressed(); });
 }
 
 void FilePanelWidgets::show(const FilePanel& panel) {
@@ -49,7 +50,7 @@ void FilePanelWidgets::show(const FilePanel& panel) {
     dir1->setVisible(panel.dir1Visible);
     file1->setVisible(panel.file1Visible);
     for (QLabel* label : label1) label->setVisible(panel.textVisible);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i) {
         text[i]->setVisible(panel.textVisible);
         if (text[i]->text() != QString::fromStdString(panel.text[i])) text[i]->setText(QString::fromStdString(panel.text[i]));
     }
@@ -57,7 +58,7 @@ void FilePanelWidgets::show(const FilePanel& panel) {
 
     if (panel.drive1Visible) {
         drive1->clear();
-        for (const std::string& d : FilePanel::drives()) drive1->addItem(QString::fromStdString(d));
+        for (const std::string& d : os::mountedDrives()) drive1->addItem(QString::fromStdString(d));
         const int at = drive1->findText(QString::fromStdString(panel.drive));
         if (at < 0) drive1->addItem(QString::fromStdString(panel.drive));
         drive1->setCurrentText(QString::fromStdString(panel.drive));
@@ -80,9 +81,15 @@ void FilePanelWidgets::show(const FilePanel& panel) {
 void FilePanelWidgets::place(double k) {
     const Placement placements[] = {
         {drive1, 240, 360, 2535, 300},    {dir1, 240, 600, 2535, 1710},      {file1, 240, 2280, 2535, 930},
-        {label1[3], 120, 2400, 855, 255}, {text[2], 960, 2400, 2295, 270},   {label1[2], 120, 2640, 855, 255},
-        {text[3], 960, 2640, 2295, 270},  {label1[1], 120, 2880, 855, 255},  {text[4], 960, 2880, 2295, 270},
-        {label1[0], 120, 3120, 855, 255}, {text[1], 960, 3120, 2295, 270},   {command1, 3360, 3000, 855, 375},
+        {label1[3], 120, 2400, 855, 255},
+        {text[TITLE_BOX], 960, 2400, 2295, 270},
+        {label1[2], 120, 2640, 855, 255},
+        {text[FIRST_PLAYER_BOX], 960, 2640, 2295, 270},
+        {label1[1], 120, 2880, 855, 255},
+        {text[SECOND_PLAYER_BOX], 960, 2880, 2295, 270},
+        {label1[0], 120, 3120, 855, 255},
+        {text[FILE_NAME_BOX], 960, 3120, 2295, 270},
+        {command1, 3360, 3000, 855, 375},
     };
     QFont font = surface->font();
     font.setPixelSize(std::max(6, static_cast<int>(std::lround(CONTROL_FONT_TWIPS * k))));

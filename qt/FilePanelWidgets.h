@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <functional>
 
-struct FilePanel;
+#include "record/FilePanel.h"
 
 class FilePanelWidgets : public QObject {
     Q_OBJECT
@@ -36,8 +36,8 @@ private:
     QComboBox* drive1;
     QListWidget* dir1;
     QListWidget* file1;
-    QLabel* label1[4];
-    QLineEdit* text[5] = {};
+    QLabel* label1[PANEL_TEXT_BOXES];
+    QLineEdit* text[PANEL_TEXT_BOXES + 1] = {};  // by box number
     QPushButton* command1;
     QString shownFolder;
     bool updating = false;

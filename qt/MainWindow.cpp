@@ -7,10 +7,9 @@
 
 #include "game/Form1.h"
 #include "platform/Platform.h"
+#include "record/FilePanel.h"
 
 namespace {
-
-constexpr int ESC_KEY = 27;
 
 bool isOption(int item) {
     switch (item) {
@@ -33,10 +32,11 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
         [this](const QString& drive) { deliver([&] { form->Drive1_Change(drive.toStdString()); }); },
         [this](const QString& folder) { deliver([&] { form->Dir1_Change(folder.toStdString()); }); },
         [this](const QString& file) { deliver([&] { form->File1_Click(file.toStdString()); }); },
-        [this](int box, const QString& text) { form->setPanelText(box, text.toStdString()); },
+        [this](int box, const QString& text) { deliver([&] { form->setPanelText(box, text.toStdString()); }); },
         [this] { deliver([&] { form->Command1_Click(); }); },
     });
     buildMenus();
+    panel->show(FilePanel{});  // hidden until the game opens it
     connect(paintSurface, &Surface::mouseDown, this, [this](int button, double x, double y) {
         deliver([&] { form->Form_MouseDown(button, 0, x, y); });
     });
@@ -46,19 +46,12 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     });
 }
 
-void MainWindow::attach(Form1& gameForm) {
-    form = &gameForm;
-    panel->show(form->filePanel);
-    syncMenus();
-}
+void MainWindow::attach(Form1& gameForm) { form = &gameForm; }
 
-void MainWindow::syncMenu(int item) {
-    actions[item]->setChecked(form->menuChecked[item]);
-    actions[item]->setEnabled(form->menuEnabled[item]);
-}
-
-void MainWindow::syncMenus() {
-    for (int item = 0; item < Menu::ITEM_COUNT; ++item) syncMenu(item);
+void MainWindow::showMenuItem(int item, bool checked, bool enabled) {
+    checkedInGame[item] = checked;
+    actions[item]->setChecked(checked);
+    actions[item]->setEnabled(enabled);
 }
 
 void MainWindow::buildMenus() {
@@ -80,7 +73,7 @@ void MainWindow::buildMenus() {
             action->setCheckable(isOption(item));
             connect(action, &QAction::triggered, this, [this, item] {
                 deliver([&] { form->menuClick(item); });
-                if (form) syncMenu(item);
+                actions[item]->setChecked(checkedInGame[item]);  // undo the toggle of the click itself
             });
         }
         action->setObjectName(QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())));
@@ -112,6 +105,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    const int code = event->key() == Qt::Key_Escape ? ESC_KEY : event->text().isEmpty() ? 0 : event->text()[0].unicode();
+    const int code = event->key() == Qt::Key_Escape ? Form1::ESC_KEY : event->text().isEmpty() ? 0 : event->text()[0].unicode();
     if (code != 0) deliver([&] { form->Form_KeyPress(code); });
 }

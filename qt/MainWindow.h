@@ -21,10 +21,10 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(const QString& pictureFolder);
 
+    // The game that receives the window's events.
     void attach(Form1& form);
     // Shows a menu item's check mark and enabled state as the game holds them.
-    void syncMenu(int item);
-    void syncMenus();
+    void showMenuItem(int item, bool checked, bool enabled);
     // Runs one event of the game; a program end closes the window.
     void deliver(const std::function<void()>& event);
 
@@ -48,6 +48,7 @@ private:
     FilePanelWidgets* panel;
     QTimer clockTimer;
     QAction* actions[Menu::ITEM_COUNT] = {};
+    bool checkedInGame[Menu::ITEM_COUNT] = {};  // the marks as the game last set them
     Form1* form = nullptr;
     int depth = 0;  // handlers under way (message boxes run nested event loops)
     bool programEnded = false;

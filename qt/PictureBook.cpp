@@ -2,21 +2,30 @@
 
 #include <cmath>
 
+#include "game/Vocabulary.h"
+
 namespace {
 
 // The picture file of each code.
-std::map<int, const char*> pictureNames() {
-    return {
-        {0, "KARA_MASU"},      {1, "MIRELO"},         {2, "HAIKEI_MIDORI"},  {3, "HAIKEI_TATAMI"},
-        {4, "HAIKEI_TAKE"},    {5, "HAIKEI_UCHU"},    {6, "HAIKEI_RENGA"},   {-10, "SITA_HU0"},
-        {-11, "SITA_HU1"},     {-20, "SITA_KYOU0"},   {-21, "SITA_KYOU1"},   {-30, "SITA_KEI0"},
-        {-31, "SITA_KEI1"},    {-100, "SITA_GIN0"},   {-101, "SITA_GIN1"},   {-110, "SITA_KIN"},
-        {-800, "SITA_KAKU0"},  {-801, "SITA_KAKU1"},  {-900, "SITA_SYA0"},   {-901, "SITA_SYA1"},
-        {-950, "SITA_OU"},     {10, "UE_HU0"},        {11, "UE_HU1"},        {20, "UE_KYOU0"},
-        {21, "UE_KYOU1"},      {30, "UE_KEI0"},       {31, "UE_KEI1"},       {100, "UE_GIN0"},
-        {101, "UE_GIN1"},      {110, "UE_KIN"},       {800, "UE_KAKU0"},     {801, "UE_KAKU1"},
-        {900, "UE_SYA0"},      {901, "UE_SYA1"},      {950, "UE_OU"},
+// The picture file of each code: lower pieces are SITA_*, upper pieces UE_*.
+std::map<int, QString> pictureNames() {
+    using V = Vocabulary;
+    std::map<int, QString> names = {
+        {V::EMPTY, "KARA_MASU"},         {V::LOGO, "MIRELO"},         {V::BG_MIDORI, "HAIKEI_MIDORI"},
+        {V::BG_TATAMI, "HAIKEI_TATAMI"}, {V::BG_TAKE, "HAIKEI_TAKE"}, {V::BG_UCHU, "HAIKEI_UCHU"},
+        {V::BG_RENGA, "HAIKEI_RENGA"},
     };
+    const std::pair<int, const char*> kinds[] = {
+        {V::PAWN, "HU0"},    {V::TOKIN, "HU1"},  {V::LANCE, "KYOU0"},  {V::PROMOTED_LANCE, "KYOU1"},
+        {V::KNIGHT, "KEI0"}, {V::PROMOTED_KNIGHT, "KEI1"}, {V::SILVER, "GIN0"}, {V::PROMOTED_SILVER, "GIN1"},
+        {V::GOLD, "KIN"},    {V::BISHOP, "KAKU0"}, {V::HORSE, "KAKU1"}, {V::ROOK, "SYA0"},
+        {V::DRAGON, "SYA1"}, {V::KING, "OU"},
+    };
+    for (const auto& [kind, name] : kinds) {
+        names.emplace(kind, QString("UE_") + name);
+        names.emplace(-kind, QString("SITA_") + name);
+    }
+    return names;
 }
 
 }  // namespace

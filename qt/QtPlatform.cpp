@@ -3,8 +3,9 @@
 #include <QMessageBox>
 #include <QTime>
 
-#include "game/Form1.h"
+#include "game/Vocabulary.h"
 #include "qt/MainWindow.h"
+#include "sound/mirelo_sound.h"
 
 void QtPlatform::drawPicture(int code, double x, double y) { window.surface().drawPicture(code, x, y); }
 
@@ -33,13 +34,9 @@ BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& te
     return answer == QMessageBox::No ? BoxAnswer::No : BoxAnswer::Yes;
 }
 
-void QtPlatform::menuChanged(int item) {
-    if (form) window.syncMenu(item);
-}
+void QtPlatform::menuChanged(int item, bool checked, bool enabled) { window.showMenuItem(item, checked, enabled); }
 
-void QtPlatform::panelChanged() {
-    if (form) window.panelWidgets().show(form->filePanel);
-}
+void QtPlatform::panelChanged(const FilePanel& panel) { window.panelWidgets().show(panel); }
 
 void QtPlatform::setTimerEnabled(bool enabled) {
     if (enabled)
@@ -51,8 +48,7 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
 double QtPlatform::windowTop() {
-    constexpr double MAXIMISED_TOP = -60;
-    if (window.windowState() & Qt::WindowMaximized) return MAXIMISED_TOP;
+    if (window.windowState() & Qt::WindowMaximized) return Vocabulary::MAXIMISED_TOP;
     return window.y() * Surface::TWIPS_PER_PIXEL;
 }
 
@@ -65,3 +61,13 @@ void QtPlatform::placeWindow(double left, double top, double /*width*/, double /
 void* QtPlatform::windowHandle() { return reinterpret_cast<void*>(window.winId()); }
 
 void QtPlatform::endProgram() { throw ProgramEnd{}; }
+
+DSHANDLE QtPlatform::dsInitialize(void* handle) { return ::dsInitialize(handle); }
+void QtPlatform::dsTerminate(DSHANDLE device) { ::dsTerminate(device); }
+DSHANDLE QtPlatform::dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) {
+    return ::dsCreateDSB(device, wav, size, flags);
+}
+void QtPlatform::dsFree(DSHANDLE buffer) { ::dsFree(buffer); }
+void QtPlatform::dsPlay(DSHANDLE buffer, const char*) { ::dsPlay(buffer); }
+void QtPlatform::dsPlayLooping(DSHANDLE buffer, const char*) { ::dsPlayLooping(buffer); }
+void QtPlatform::dsStop(DSHANDLE buffer, const char*) { ::dsStop(buffer); }

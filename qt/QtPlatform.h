@@ -1,16 +1,15 @@
 #pragma once
 // The platform of the real window: painting goes to the surface, questions to
-// modal message boxes, the timer to a QTimer, the clock to the system time.
+// modal message boxes, the timer to a QTimer, the clock to the system time and
+// sound to the sound library.
 
 #include "platform/Platform.h"
 
 class MainWindow;
-class Form1;
 
 class QtPlatform : public Platform {
 public:
-    explicit QtPlatform(MainWindow& window) : window(window) {}
-    void attach(Form1& gameForm) { form = &gameForm; }
+    explicit QtPlatform(MainWindow& mainWindow) : window(mainWindow) {}
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;
@@ -19,16 +18,22 @@ public:
     void refresh() override;
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons,
                          BoxIcon icon) override;
-    void menuChanged(int item) override;
-    void panelChanged() override;
+    void menuChanged(int item, bool checked, bool enabled) override;
+    void panelChanged(const FilePanel& panel) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;
+    DSHANDLE dsInitialize(void* handle) override;
+    void dsTerminate(DSHANDLE device) override;
+    DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, std::size_t size, int flags) override;
+    void dsFree(DSHANDLE buffer) override;
+    void dsPlay(DSHANDLE buffer, const char* file) override;
+    void dsPlayLooping(DSHANDLE buffer, const char* file) override;
+    void dsStop(DSHANDLE buffer, const char* file) override;
     [[noreturn]] void endProgram() override;
 
 private:
     MainWindow& window;
-    Form1* form = nullptr;
 };

@@ -22,7 +22,7 @@ QFont windowFont(bool bold, double pixelSize) {
 
 }  // namespace
 
-Surface::Surface(const PictureBook& pictures, QWidget* parent) : QWidget(parent), pictures(pictures) {
+Surface::Surface(const PictureBook& book, QWidget* parent) : QWidget(parent), pictures(book) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "game/DataFolder.h"
+#include "system/DataFolder.h"
 #include "game/Form1.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/ScenarioRunner.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-QString pictureFolder() { return QString::fromStdString(dataFolder() + "/pictures"); }
+QString pictureFolder() { return QString::fromStdString(os::dataFolder() + "/pictures"); }
 
 // FILE "-" reads the scenario from standard input, so a program can play.
 int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& path) {
@@ -30,7 +30,6 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& p
     }
     ScenarioPlatform platform(std::cout, &qtPlatform);
     Form1 form(platform);
-    qtPlatform.attach(form);
     window.attach(form);
     window.show();
     QApplication::processEvents();
@@ -52,7 +51,7 @@ int main(int argc, char** argv) {
     MainWindow window(pictureFolder());
     QtPlatform qtPlatform(window);
 
-    const int scenarioAt = args.indexOf("--scenario");
+    const qsizetype scenarioAt = args.indexOf("--scenario");
     if (scenarioAt > 0) {
         if (scenarioAt + 1 >= args.size()) {
             std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";
@@ -62,7 +61,6 @@ int main(int argc, char** argv) {
     }
 
     Form1 form(qtPlatform);
-    qtPlatform.attach(form);
     window.attach(form);
     if (args.contains("--maximized")) window.setWindowState(Qt::WindowMaximized);
     window.deliver([&] { form.Form_Load(); });

@@ -5,74 +5,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "game/Form1.h"
+#include "system/MountedDrives.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// File systems that hold no user files.
-bool isPseudoFileSystem(const std::string& type) {
-    static const char* const PSEUDO[] = {"proc",     "sysfs",  "cgroup",  "cgroup2",   "devpts",  "mqueue",
-                                         "debugfs",  "tracefs", "securityfs", "pstore", "bpf",     "autofs",
-                                         "hugetlbfs", "configfs", "fusectl", "binfmt_misc", "devtmpfs", "nsfs",
-                                         "efivarfs", "rpc_pipefs", "overlay"};
-    return std::find(std::begin(PSEUDO), std::end(PSEUDO), type) != std::end(PSEUDO);
-}
-
-// /proc/mounts escapes blanks and a few other characters as octal.
-std::string unescapeMountPath(const std::string& path) {
-    std::string out;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '\\' && i + 3 < path.size()) {
-            const std::string digits = path.substr(i + 1, 3);
-            if (digits.size() == 3 && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '7'; })) {
-                out += static_cast<char>(std::stoi(digits, nullptr, 8));
-                i += 3;
-                continue;
-            }
-        }
-        out += path[i];
-    }
-    return out;
-}
-
-}  // namespace
-
-std::vector<std::string> FilePanel::drives() {
-    std::vector<std::string> mounts;
-    std::ifstream table("/proc/self/mounts");
-    std::string line;
-    while (std::getline(table, line)) {
-        std::istringstream fields(line);
-        std::string device, path, type;
-        if (!(fields >> device >> path >> type)) continue;
-        path = unescapeMountPath(path);
-        if (path == "/" || isPseudoFileSystem(type)) continue;
-        if (std::find(mounts.begin(), mounts.end(), path) == mounts.end()) mounts.push_back(path);
-    }
-    std::sort(mounts.begin(), mounts.end());
-    mounts.insert(mounts.begin(), "/");
-    return mounts;
-}
-
-std::string FilePanel::driveOf(const std::string& path) {
-    std::string best = "/";
-    for (const std::string& mount : drives()) {
-        const bool inside = path == mount || (path.rfind(mount, 0) == 0 && path.size() > mount.size() &&
-                                              (mount.back() == '/' || path[mount.size()] == '/'));
-        if (inside && mount.size() > best.size()) best = mount;
-    }
-    return best;
-}
 
 void FilePanel::startIn(const std::string& folder) {
     dirPath = folder;
     filePath = folder;
-    drive = driveOf(folder);
+    drive = os::driveOf(folder);
 }
 
 std::vector<std::string> FilePanel::folders() const {
@@ -101,32 +43,37 @@ std::vector<std::string> FilePanel::files() const {
     return names;
 }
 
-void Form1::描画_可視(bool a, bool b, bool c) {
-    filePanel.drive1Visible = a;
-    filePanel.dir1Visible = b;
-    filePanel.file1Visible = c;
-    platform.panelChanged();
+void Form1::描画_可視(PanelLists lists) {
+    filePanel.drive1Visible = lists.drive;
+    filePanel.dir1Visible = lists.folder;
+    filePanel.file1Visible = lists.files;
+    platform.panelChanged(filePanel);
 }
 
-void Form1::描画_棋譜_IO(int フラグ) {
-    if (フラグ == 0) {
+void Form1::描画_棋譜_IO(PanelTexts texts) {
+    if (texts == PanelTexts::Shown) {
         filePanel.textVisible = true;
     } else {
         for (std::string& text : filePanel.text) text.clear();
         filePanel.textVisible = false;
     }
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
+}
+
+void Form1::closeFilePanel() {
+    描画_可視(NO_LISTS);
+    描画_棋譜_IO(PanelTexts::Cleared);
 }
 
 void Form1::setPanelText(int box, const std::string& text) {
-    if (box < 1 || box > 4 || filePanel.text[box] == text) return;
+    if (box < FILE_NAME_BOX || box > PANEL_TEXT_BOXES || filePanel.text[box] == text) return;
     filePanel.text[box] = text;
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::KIFU_READ_Click() {
-    描画_可視(true, true, true);
-    描画_棋譜_IO(1);
+    描画_可視(READING_LISTS);
+    描画_棋譜_IO(PanelTexts::Cleared);
 }
 
 void Form1::Drive1_Change(const std::string& drive) {
@@ -134,7 +81,7 @@ void Form1::Drive1_Change(const std::string& drive) {
     std::error_code error;
     if (!fs::is_directory(drive, error)) {
         platform.messageBox("ｴﾗｰ", "ﾃﾞﾊﾞｲｽが準備できていません", BoxButtons::Ok);
-        platform.panelChanged();
+        platform.panelChanged(filePanel);
         return;
     }
     Dir1_Change(drive);
@@ -145,7 +92,7 @@ void Form1::Dir1_Change(const std::string& path) {
     if (!fs::is_directory(path, error)) return;  // the list keeps its folder
     filePanel.dirPath = path;
     filePanel.filePath = path;
-    platform.panelChanged();
+    platform.panelChanged(filePanel);
 }
 
 void Form1::描画_棋譜読込み部分消去() {

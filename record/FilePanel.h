@@ -7,6 +7,21 @@
 #include <string>
 #include <vector>
 
+// Which of the panel's three lists are shown.
+struct PanelLists {
+    bool drive, folder, files;
+};
+inline constexpr PanelLists NO_LISTS{false, false, false};
+inline constexpr PanelLists WRITING_LISTS{true, true, false};  // a record is saved into a folder
+inline constexpr PanelLists READING_LISTS{true, true, true};   // a record file is chosen
+
+// The text boxes, by their number (Text1..Text4).
+enum PanelTextBox : int { FILE_NAME_BOX = 1, TITLE_BOX = 2, FIRST_PLAYER_BOX = 3, SECOND_PLAYER_BOX = 4 };
+constexpr int PANEL_TEXT_BOXES = 4;
+
+// The text boxes with their labels and the RETURN button come and go together.
+enum class PanelTexts { Shown, Cleared };
+
 struct FilePanel {
     static constexpr const char* FILE_EXTENSION = ".棋譜";  // the file list shows "*.棋譜"
 
@@ -15,16 +30,12 @@ struct FilePanel {
     bool file1Visible = false;
     bool textVisible = false;  // Text1..Text4, Label1(0..3) and Command1 together
 
-    std::string text[5];  // Text1..Text4 at 1..4; 0 unused
+    std::string text[PANEL_TEXT_BOXES + 1];  // Text1..Text4 at 1..4; 0 unused
 
     std::string drive;     // Drive1: the chosen mounted file system
     std::string dirPath;   // Dir1: the folder shown
     std::string filePath;  // File1: the folder whose record files are listed
 
-    // Mounted file systems, root first.
-    static std::vector<std::string> drives();
-    // The mounted file system a folder lies on.
-    static std::string driveOf(const std::string& path);
     // Points the lists at a folder and its drive.
     void startIn(const std::string& folder);
     // Sub-folders of dirPath, sorted.

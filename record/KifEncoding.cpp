@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 #include "record/Utf8.h"
 
 namespace kif {

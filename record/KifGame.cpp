@@ -3,18 +3,13 @@
 #include "game/PieceCode.h"
 
 namespace kif {
-namespace {
-
-constexpr int KING = 950;
-
-}  // namespace
 
 Side sideToMoveAtEnd(const Game& game) {
     return game.moves.size() % 2 == 0 ? game.start.toMove : opponent(game.start.toMove);
 }
 
 bool takesKing(const Move& move) {
-    return piece::abs(move.capturedPiece) == KING;
+    return piece::abs(move.capturedPiece) == Vocabulary::KING;
 }
 
 std::optional<Side> winner(const Game& game) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/Vocabulary.h"
+
 namespace kif {
 
 // The lower side stands at the bottom and owns the negative codes; it is 先手
@@ -21,8 +23,8 @@ constexpr int signOf(Side side) {
     return side == Side::Lower ? -1 : 1;
 }
 
-constexpr int BOARD_SIZE = 9;
-constexpr int HAND_KINDS = 7;  // hand index 1 pawn .. 7 rook
+constexpr int BOARD_SIZE = Vocabulary::boardSize;
+constexpr int HAND_KINDS = Vocabulary::HAND_KINDS;  // hand index 1 pawn .. 7 rook
 
 struct Position {
     int board[BOARD_SIZE + 1][BOARD_SIZE + 1]{};  // [x][y]; row and column 0 stay empty

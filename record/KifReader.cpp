@@ -218,7 +218,7 @@ std::optional<Move> Reader::moveOf(const NotatedMove& n) const {
     m.movedPiece = n.pieceCode * signOf(side);
     if (n.drop) {
         const int k = piece::handIndex(n.pieceCode);
-        m.fromX = side == Side::Lower ? piece::LOWER_STAND_X : piece::UPPER_STAND_X;
+        m.fromX = side == Side::Lower ? Vocabulary::LOWER_STAND_X : Vocabulary::UPPER_STAND_X;
         m.fromY = side == Side::Lower ? piece::lowerStandRow(k) : k;
         m.placedPiece = m.movedPiece;
     } else {

@@ -18,17 +18,41 @@ struct Name {
     int code;  // the upper side's code
 };
 
+using V = Vocabulary;
+
 // Move names, the written spelling of each code first; longer names before
 // the names they begin with, so the longest match is found first.
 constexpr Name MOVE_NAMES[] = {
-    {"成銀", 101}, {"成桂", 31}, {"成香", 21}, {"歩", 10},  {"と", 11},  {"香", 20},  {"桂", 30},
-    {"銀", 100},   {"金", 110},  {"角", 800},  {"馬", 801}, {"飛", 900}, {"龍", 901}, {"玉", 950},
-    {"王", 950},   {"竜", 901},  {"全", 101},  {"圭", 31},  {"杏", 21},
+    {"成銀", V::PROMOTED_SILVER},
+    {"成桂", V::PROMOTED_KNIGHT},
+    {"成香", V::PROMOTED_LANCE},
+    {"歩", V::PAWN},
+    {"と", V::TOKIN},
+    {"香", V::LANCE},
+    {"桂", V::KNIGHT},
+    {"銀", V::SILVER},
+    {"金", V::GOLD},
+    {"角", V::BISHOP},
+    {"馬", V::HORSE},
+    {"飛", V::ROOK},
+    {"龍", V::DRAGON},
+    {"玉", V::KING},
+    {"王", V::KING},
+    {"竜", V::DRAGON},
+    {"全", V::PROMOTED_SILVER},
+    {"圭", V::PROMOTED_KNIGHT},
+    {"杏", V::PROMOTED_LANCE},
 };
 
 constexpr Name DIAGRAM_NAMES[] = {
-    {"歩", 10},  {"と", 11},  {"香", 20},  {"杏", 21},  {"桂", 30},  {"圭", 31},  {"銀", 100}, {"全", 101},
-    {"金", 110}, {"角", 800}, {"馬", 801}, {"飛", 900}, {"龍", 901}, {"玉", 950}, {"王", 950}, {"竜", 901},
+    {"歩", V::PAWN},   {"と", V::TOKIN},
+    {"香", V::LANCE},  {"杏", V::PROMOTED_LANCE},
+    {"桂", V::KNIGHT}, {"圭", V::PROMOTED_KNIGHT},
+    {"銀", V::SILVER}, {"全", V::PROMOTED_SILVER},
+    {"金", V::GOLD},   {"角", V::BISHOP},
+    {"馬", V::HORSE},  {"飛", V::ROOK},
+    {"龍", V::DRAGON}, {"玉", V::KING},
+    {"王", V::KING},   {"竜", V::DRAGON},
 };
 
 struct EndingName {

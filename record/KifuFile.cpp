@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "game/Form1.h"
-#include "game/ShiftJis.h"
-#include "game/TextFile.h"
+#include "files/ShiftJis.h"
+#include "files/TextFile.h"
 #include "record/KifuFormat.h"
 
 namespace {
@@ -63,12 +63,12 @@ void Form1::KIFU_WRITE_Click() {
         platform.messageBox("棋譜書込", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", BoxButtons::Ok);
         return;
     }
-    描画_可視(true, true, false);
-    描画_棋譜_IO(0);
+    描画_可視(WRITING_LISTS);
+    描画_棋譜_IO(PanelTexts::Shown);
 }
 
 void Form1::Command1_Click() {
-    const std::string& name = filePanel.text[1];
+    const std::string& name = filePanel.text[FILE_NAME_BOX];
     if (name.empty()) {
         platform.messageBox("  ", "ﾌｧｲﾙ名が入力されていません", BoxButtons::Ok);
         return;
@@ -86,9 +86,11 @@ void Form1::Command1_Click() {
     // is chosen in the middle of a game the computer opened, which hands the
     // lower side the first player's value.
     const bool lowerFirst = moveRecord.movedPiece[1] < 0;
-    std::vector<std::string> lines = {headerLine(filePanel.text[2]),
-                                      headerLine(lowerFirst ? filePanel.text[4] : filePanel.text[3]),
-                                      headerLine(lowerFirst ? filePanel.text[3] : filePanel.text[4])};
+    const std::string& firstPlayer = filePanel.text[FIRST_PLAYER_BOX];
+    const std::string& secondPlayer = filePanel.text[SECOND_PLAYER_BOX];
+    std::vector<std::string> lines = {headerLine(filePanel.text[TITLE_BOX]),
+                                      headerLine(lowerFirst ? secondPlayer : firstPlayer),
+                                      headerLine(lowerFirst ? firstPlayer : secondPlayer)};
     const MoveRecord& r = moveRecord;
     for (int n = 1; n <= recordIndex; ++n)
         lines.push_back(kifu::format({r.fromX[n], r.fromY[n], r.toX[n], r.toY[n], r.placedPiece[n], r.movedPiece[n],
@@ -100,9 +102,8 @@ void Form1::Command1_Click() {
         platform.messageBox("棋譜保存", "棋譜ﾌｧｲﾙを書き込めませんでした", BoxButtons::Ok);
         return;
     }
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-    platform.panelChanged();
+    closeFilePanel();
+    platform.panelChanged(filePanel);
     platform.messageBox("  ", "棋譜を書き込みました", BoxButtons::Ok);
 }
 
@@ -152,7 +153,7 @@ void Form1::File1_Click(const std::string& fileName) {
         return;
     }
 
-    描画_可視(false, false, false);
+    描画_可視(NO_LISTS);
     初期設定();
     kifuMode = ON;
     platform.drawText(header[0], 取得_棋譜のX座標(header[0]) - TITLE_SHIFT, HEADER_BOTTOM_Y, HEADER_FONT_SIZE, fontBold,
@@ -169,10 +170,10 @@ void Form1::File1_Click(const std::string& fileName) {
         r.placedPiece[k] = m.placedPiece;
         r.movedPiece[k] = m.movedPiece;
         r.capturedPiece[k] = m.capturedPiece;
-        r.lowerTimeBefore[k] = m.lowerTimeBefore;
-        r.lowerTimeAfter[k] = m.lowerTimeAfter;
-        r.upperTimeBefore[k] = m.upperTimeBefore;
-        r.upperTimeAfter[k] = m.upperTimeAfter;
+        r.lowerTimeBefore[k] = static_cast<double>(m.lowerTimeBefore);
+        r.lowerTimeAfter[k] = static_cast<double>(m.lowerTimeAfter);
+        r.upperTimeBefore[k] = static_cast<double>(m.upperTimeBefore);
+        r.upperTimeAfter[k] = static_cast<double>(m.upperTimeAfter);
     }
     recordIndex = 0;
     moveNumber = 0;

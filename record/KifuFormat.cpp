@@ -30,8 +30,6 @@ bool parseField(const std::string& line, size_t start, size_t width, long& value
 
 bool validTime(long t) { return t >= 0 && t <= TIME_FIELD_MAX; }
 
-constexpr int KING = 950;
-
 }  // namespace
 
 long fileSeconds(double seconds) {
@@ -66,20 +64,22 @@ bool parse(const std::string& line, MoveLine& m) {
     m.lowerTimeAfter = fields[8];
     m.upperTimeBefore = fields[9];
     m.upperTimeAfter = fields[10];
-    const bool onBoard = m.fromX >= 1 && m.fromX <= 9 && m.fromY >= 1 && m.fromY <= 9;
-    const bool lowerDrop = m.fromX == piece::LOWER_STAND_X && m.fromY >= 3 && m.fromY <= 9;
-    const bool upperDrop = m.fromX == piece::UPPER_STAND_X && m.fromY >= 1 && m.fromY <= 7;
-    return (onBoard || lowerDrop || upperDrop) && m.toX >= 1 && m.toX <= 9 && m.toY >= 1 && m.toY <= 9 &&
+    using V = Vocabulary;
+    const bool lowerDrop = m.fromX == V::LOWER_STAND_X && m.fromY >= piece::lowerStandRow(V::HAND_PAWN) &&
+                           m.fromY <= piece::lowerStandRow(V::HAND_ROOK);
+    const bool upperDrop = m.fromX == V::UPPER_STAND_X && m.fromY >= piece::upperStandRow(V::HAND_ROOK) &&
+                           m.fromY <= piece::upperStandRow(V::HAND_PAWN);
+    return (V::onBoard(m.fromX, m.fromY) || lowerDrop || upperDrop) && V::onBoard(m.toX, m.toY) &&
            piece::isBoardCode(m.movedPiece) && piece::isBoardCode(m.placedPiece) &&
-           (m.capturedPiece == 0 || piece::isBoardCode(m.capturedPiece)) && validTime(m.lowerTimeBefore) &&
+           (m.capturedPiece == Vocabulary::EMPTY || piece::isBoardCode(m.capturedPiece)) && validTime(m.lowerTimeBefore) &&
            validTime(m.lowerTimeAfter) && validTime(m.upperTimeBefore) && validTime(m.upperTimeAfter);
 }
 
 int firstInconsistentMove(const std::vector<MoveLine>& moves) {
     int board[10][10] = {};
-    int hand[2][8] = {};  // [0] lower, [1] upper
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) board[x][y] = INITIAL_POSITION[y - 1][x - 1];
+    int hand[2][Vocabulary::HAND_KINDS + 1] = {};  // [0] lower, [1] upper
+    for (int x = 1; x <= Vocabulary::boardSize; ++x)
+        for (int y = 1; y <= Vocabulary::boardSize; ++y) board[x][y] = INITIAL_POSITION[y - 1][x - 1];
 
     bool upperToMove = !moves.empty() && piece::isUpper(moves[0].movedPiece);
     bool kingTaken = false;
@@ -95,9 +95,9 @@ int firstInconsistentMove(const std::vector<MoveLine>& moves) {
             const int k = piece::handIndex(moved);
             // The upper side's drop names its source row two ways: the computer
             // records the hand index, a person the stand row clicked (8 - k).
-            const bool fromStand = upperToMove ? m.fromX == piece::UPPER_STAND_X &&
+            const bool fromStand = upperToMove ? m.fromX == Vocabulary::UPPER_STAND_X &&
                                                      (m.fromY == k || m.fromY == piece::upperStandRow(k))
-                                               : m.fromX == piece::LOWER_STAND_X && m.fromY == piece::lowerStandRow(k);
+                                               : m.fromX == Vocabulary::LOWER_STAND_X && m.fromY == piece::lowerStandRow(k);
             if (!fromStand || !piece::isHandKind(moved)) return bad;
             if (hand[side][k] <= 0 || m.placedPiece != moved) return bad;
         } else {
@@ -106,14 +106,14 @@ int firstInconsistentMove(const std::vector<MoveLine>& moves) {
             if (m.placedPiece != moved && !promotes) return bad;
         }
         const int target = board[m.toX][m.toY];
-        if (m.capturedPiece != target || (drop && target != 0)) return bad;
-        if (target != 0 && piece::isUpper(target) == upperToMove) return bad;
-        kingTaken = piece::abs(target) == KING;
+        if (m.capturedPiece != target || (drop && target != Vocabulary::EMPTY)) return bad;
+        if (target != Vocabulary::EMPTY && piece::isUpper(target) == upperToMove) return bad;
+        kingTaken = piece::abs(target) == Vocabulary::KING;
 
         if (drop)
             hand[side][piece::handIndex(moved)] -= 1;
         else
-            board[m.fromX][m.fromY] = 0;
+            board[m.fromX][m.fromY] = Vocabulary::EMPTY;
         if (const int k = piece::handIndex(target); k != 0) hand[side][k] += 1;
         board[m.toX][m.toY] = m.placedPiece;
         upperToMove = !upperToMove;

@@ -1,12 +1,17 @@
 // The in-memory move record: every move with both sides' clocks before and
 // after it, for stepping through a game and for saving it.
 
+#include <cassert>
+
 #include "game/Form1.h"
+#include "game/PieceCode.h"
 
 void Form1::手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M, double 後秒M,
                      double 前秒C, double 後秒C) {
     // Callers refuse the move before calling when the record is full.
-    if (recordIsFull()) return;
+    assert(!recordIsFull());
+    assert(onBoard(先X, 先Y) && (onBoard(元X, 元Y) || piece::isDropSource(元X)));
+    assert(piece::isBoardCode(元駒) && piece::isBoardCode(先駒));
     const int n = ++recordIndex;
     MoveRecord& r = moveRecord;
     r.fromX[n] = 元X;

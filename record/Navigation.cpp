@@ -2,6 +2,8 @@
 // the hands and both clocks; back to the start; and turning the board round.
 // Stepping pauses the game until the next board click resumes it.
 
+#include <cassert>
+
 #include "game/Form1.h"
 #include "game/PieceCode.h"
 
@@ -21,8 +23,7 @@ void Form1::locateKings() {
 }
 
 void Form1::AFTER_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
     if (turn == NO_GAME) {
         playSound(sndRefuse);
         platform.messageBox("開始", "「対局」で始めて下さい", BoxButtons::Ok);
@@ -42,8 +43,7 @@ void Form1::AFTER_Click() {
 }
 
 void Form1::REPLAY_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
     resumePending = ON;
     if (recordIndex < 1) {
         playSound(sndRefuse);
@@ -73,7 +73,7 @@ void Form1::REVERSE_Click() {
         for (int y = 1; y <= boardSize; ++y) {
             board[10 - x][10 - y] = -copy[x][y];  // each piece changes sides
         }
-    for (int k = 1; k <= 7; ++k) std::swap(lowerHand[k], upperHand[k]);
+    for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) std::swap(lowerHand[k], upperHand[k]);
     // The totals and king squares must describe the turned position before
     // anything reads them: the computer decides from its total whether to drop.
     std::swap(lowerHandCount, upperHandCount);
@@ -96,12 +96,13 @@ void Form1::stepForward() {
     描画_将棋盤桝();
 
     const int n = recordIndex + 1;
+    assert(n >= 1 && n <= recordLength && recordLength <= RECORD_CAPACITY);
     const MoveRecord& r = moveRecord;
     recordIndex = n;
     moveNumber += 1;
     描画_手数(moveNumber, textColor);
     const int placed = r.placedPiece[n];
-    if (r.fromX[n] >= 1 && r.fromX[n] <= 9) {
+    if (onBoard(r.fromX[n], r.fromY[n])) {
         board[r.fromX[n]][r.fromY[n]] = EMPTY;
     } else {
         handOf(*this, placed, piece::handIndex(placed)) -= 1;
@@ -140,9 +141,10 @@ void Form1::stepBackward() {
     描画_将棋盤桝();
 
     const int n = recordIndex;
+    assert(n >= 1 && n <= recordLength && recordLength <= RECORD_CAPACITY);
     const MoveRecord& r = moveRecord;
     const int placed = r.placedPiece[n];
-    if (r.fromX[n] >= 1 && r.fromX[n] <= 9) {
+    if (onBoard(r.fromX[n], r.fromY[n])) {
         board[r.fromX[n]][r.fromY[n]] = r.movedPiece[n];
         描画_絵(r.movedPiece[n], r.fromX[n], r.fromY[n]);
         描画_桝輪郭(lineColor, r.fromX[n], r.fromY[n]);

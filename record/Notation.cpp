@@ -13,20 +13,20 @@ const char* Form1::文字列変換(int IN_文字列) {
     if (IN_文字列 >= 1 && IN_文字列 <= 9) return DIGITS[IN_文字列];
     if (IN_文字列 >= 1001 && IN_文字列 <= 1009) return NUMERALS[IN_文字列 - 1000];
     switch (IN_文字列 < 0 ? -IN_文字列 : IN_文字列) {
-    case 10: return "歩";
-    case 11: return "と";
-    case 20: return "香";
-    case 21: return "香成";
-    case 30: return "桂";
-    case 31: return "桂成";
-    case 100: return "銀";
-    case 101: return "銀成";
-    case 110: return "金";
-    case 800: return "角";
-    case 801: return "角成";
-    case 900: return "飛";
-    case 901: return "飛成";
-    case 950: return "王";
+    case PAWN: return "歩";
+    case TOKIN: return "と";
+    case LANCE: return "香";
+    case PROMOTED_LANCE: return "香成";
+    case KNIGHT: return "桂";
+    case PROMOTED_KNIGHT: return "桂成";
+    case SILVER: return "銀";
+    case PROMOTED_SILVER: return "銀成";
+    case GOLD: return "金";
+    case BISHOP: return "角";
+    case HORSE: return "角成";
+    case ROOK: return "飛";
+    case DRAGON: return "飛成";
+    case KING: return "王";
     default: return "";
     }
 }
@@ -58,7 +58,7 @@ void Form1::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, i
 
 void Form1::消去_移動結果(int IN_手番) {
     if (IN_手番 == upperSide) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 8);
+        clearLeftOfBoard(8);
         描画_桝輪郭(lineColor, -1, 7);
         描画_桝輪郭(lineColor, 1, 8);
     } else if (IN_手番 == lowerSide) {

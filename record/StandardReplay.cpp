@@ -5,8 +5,7 @@
 namespace kif {
 namespace {
 
-constexpr int PAWN = 10, LANCE = 20, KNIGHT = 30, SILVER = 100, GOLD = 110, BISHOP = 800, ROOK = 900, KING = 950;
-constexpr int TOKIN = 11, PROMOTED_LANCE = 21, PROMOTED_KNIGHT = 31, PROMOTED_SILVER = 101, HORSE = 801, DRAGON = 901;
+using V = Vocabulary;
 constexpr int ZONE_DEPTH = 3;  // the three far ranks where a piece may promote
 
 // How many of each hand kind a set holds, index 1 pawn .. 7 rook.
@@ -29,10 +28,6 @@ bool isStep(const Step (&steps)[N], int dx, int dy) {
     for (const Step& s : steps)
         if (s.dx == dx && s.dy == dy) return true;
     return false;
-}
-
-bool onBoard(int x, int y) {
-    return x >= 1 && x <= BOARD_SIZE && y >= 1 && y <= BOARD_SIZE;
 }
 
 int sign(int v) {
@@ -59,20 +54,20 @@ bool reaches(const Position& p, int code, int fromX, int fromY, int toX, int toY
     const bool straightLine = (dx == 0) != (dy == 0);
     const bool clear = (diagonalLine || straightLine) && pathIsClear(p, fromX, fromY, toX, toY);
     switch (piece::abs(code)) {
-        case PAWN: return isStep(FORWARD, dx, dy);
-        case LANCE: return dx == 0 && dy > 0 && clear;
-        case KNIGHT: return isStep(KNIGHT_JUMPS, dx, dy);
-        case SILVER: return isStep(SILVER_STEPS, dx, dy);
-        case GOLD:
-        case TOKIN:
-        case PROMOTED_LANCE:
-        case PROMOTED_KNIGHT:
-        case PROMOTED_SILVER: return isStep(GOLD_STEPS, dx, dy);
-        case BISHOP: return diagonalLine && clear;
-        case HORSE: return (diagonalLine && clear) || isStep(ORTHOGONALS, dx, dy);
-        case ROOK: return straightLine && clear;
-        case DRAGON: return (straightLine && clear) || isStep(DIAGONALS, dx, dy);
-        case KING: return isStep(ALL_AROUND, dx, dy);
+        case V::PAWN: return isStep(FORWARD, dx, dy);
+        case V::LANCE: return dx == 0 && dy > 0 && clear;
+        case V::KNIGHT: return isStep(KNIGHT_JUMPS, dx, dy);
+        case V::SILVER: return isStep(SILVER_STEPS, dx, dy);
+        case V::GOLD:
+        case V::TOKIN:
+        case V::PROMOTED_LANCE:
+        case V::PROMOTED_KNIGHT:
+        case V::PROMOTED_SILVER: return isStep(GOLD_STEPS, dx, dy);
+        case V::BISHOP: return diagonalLine && clear;
+        case V::HORSE: return (diagonalLine && clear) || isStep(ORTHOGONALS, dx, dy);
+        case V::ROOK: return straightLine && clear;
+        case V::DRAGON: return (straightLine && clear) || isStep(DIAGONALS, dx, dy);
+        case V::KING: return isStep(ALL_AROUND, dx, dy);
         default: return false;
     }
 }
@@ -87,9 +82,9 @@ int rowsAhead(Side side, int y) {
 bool isDeadThere(int code, int y) {
     const int ahead = rowsAhead(ownerOf(code), y);
     switch (piece::abs(code)) {
-        case PAWN:
-        case LANCE: return ahead < 1;
-        case KNIGHT: return ahead < 2;
+        case V::PAWN:
+        case V::LANCE: return ahead < 1;
+        case V::KNIGHT: return ahead < 2;
         default: return false;
     }
 }
@@ -100,14 +95,14 @@ bool inZone(Side side, int y) {
 
 bool hasPawnInColumn(const Position& p, Side side, int x) {
     for (int y = 1; y <= BOARD_SIZE; ++y)
-        if (p.board[x][y] == PAWN * signOf(side)) return true;
+        if (p.board[x][y] == V::PAWN * signOf(side)) return true;
     return false;
 }
 
 // The stand square a drop of hand index k names.
 bool isStandSquare(Side side, int k, int x, int y) {
-    return side == Side::Lower ? x == piece::LOWER_STAND_X && y == piece::lowerStandRow(k)
-                               : x == piece::UPPER_STAND_X && y == k;
+    return side == Side::Lower ? x == V::LOWER_STAND_X && y == piece::lowerStandRow(k)
+                               : x == V::UPPER_STAND_X && y == k;
 }
 
 bool isSide(int code, Side side) {
@@ -123,8 +118,8 @@ bool isSoundStart(const Position& p) {
         for (int y = 0; y <= BOARD_SIZE; ++y) {
             const int code = p.board[x][y];
             if (code == 0) continue;
-            if (!onBoard(x, y) || !piece::isBoardCode(code) || isDeadThere(code, y)) return false;
-            if (piece::abs(code) == KING)
+            if (!V::onBoard(x, y) || !piece::isBoardCode(code) || isDeadThere(code, y)) return false;
+            if (piece::abs(code) == V::KING)
                 ++kings[ownerOf(code) == Side::Lower ? 0 : 1];
             else
                 ++count[piece::handIndex(code)];
@@ -138,7 +133,7 @@ bool isSoundStart(const Position& p) {
         }
         for (int x = 1; x <= BOARD_SIZE; ++x) {
             int pawns = 0;
-            for (int y = 1; y <= BOARD_SIZE; ++y) pawns += p.board[x][y] == PAWN * signOf(side);
+            for (int y = 1; y <= BOARD_SIZE; ++y) pawns += p.board[x][y] == V::PAWN * signOf(side);
             if (pawns > 1) return false;
         }
     }
@@ -149,7 +144,7 @@ bool isSoundStart(const Position& p) {
 
 bool StandardReplay::fitsBoardMove(const Move& m) const {
     const Side side = now.toMove;
-    if (!onBoard(m.fromX, m.fromY) || now.board[m.fromX][m.fromY] != m.movedPiece) return false;
+    if (!V::onBoard(m.fromX, m.fromY) || now.board[m.fromX][m.fromY] != m.movedPiece) return false;
     if (!reaches(now, m.movedPiece, m.fromX, m.fromY, m.toX, m.toY)) return false;
     if (m.placedPiece == m.movedPiece) return !isDeadThere(m.movedPiece, m.toY);
     return piece::canPromote(m.movedPiece) && m.placedPiece == piece::promoted(m.movedPiece) &&
@@ -162,12 +157,12 @@ bool StandardReplay::fitsDrop(const Move& m) const {
     return piece::isHandKind(m.movedPiece) && isStandSquare(side, k, m.fromX, m.fromY) &&
            m.placedPiece == m.movedPiece && now.hand(side)[k] > 0 && now.board[m.toX][m.toY] == 0 &&
            !isDeadThere(m.movedPiece, m.toY) &&
-           !(piece::abs(m.movedPiece) == PAWN && hasPawnInColumn(now, side, m.toX));
+           !(piece::abs(m.movedPiece) == V::PAWN && hasPawnInColumn(now, side, m.toX));
 }
 
 bool StandardReplay::play(Move& m) {
     const Side side = now.toMove;
-    if (gameOver || !isSide(m.movedPiece, side) || !onBoard(m.toX, m.toY)) return false;
+    if (gameOver || !isSide(m.movedPiece, side) || !V::onBoard(m.toX, m.toY)) return false;
     const int target = now.board[m.toX][m.toY];
     if (isSide(target, side)) return false;
     const bool drop = piece::isDropSource(m.fromX);
@@ -178,7 +173,7 @@ bool StandardReplay::play(Move& m) {
     else
         now.board[m.fromX][m.fromY] = 0;
     m.capturedPiece = target;
-    if (piece::abs(target) == KING)
+    if (piece::abs(target) == V::KING)
         gameOver = true;
     else if (target != 0)
         now.hand(side)[piece::handIndex(target)] += 1;

@@ -2,16 +2,22 @@
 // the board and hands, the lower king's square, the winner, and the redraw of
 // what changed. Also the two promotion questions a mover asks first.
 
+#include <cassert>
+
 #include "game/Form1.h"
 #include "game/PieceCode.h"
 
 void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+    assert(onBoard(移動先X, 移動先Y) && piece::isBoardCode(移動駒));
+    assert(onBoard(移動元X, 移動元Y) || (移動元X == UPPER_STAND_X && 移動元Y >= HAND_PAWN && 移動元Y <= HAND_ROOK) ||
+           (移動元X == LOWER_STAND_X && 移動元Y >= piece::lowerStandRow(HAND_PAWN) &&
+            移動元Y <= piece::lowerStandRow(HAND_ROOK)));
     const int captured = board[移動先X][移動先Y];
-    if (captured <= -10) {
+    if (piece::isLower(captured)) {
         upperHandCount += 1;
         駒取得(captured);
         描画_敵持盤();
-    } else if (captured >= 10) {
+    } else if (piece::isUpper(captured)) {
         lowerHandCount += 1;
         駒取得(captured);
         描画_自持盤();
@@ -23,13 +29,13 @@ void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動
         lowerKingX = 移動先X;
         lowerKingY = 移動先Y;
     }
-    if (移動元X == piece::UPPER_STAND_X) {
+    if (移動元X == UPPER_STAND_X) {
         upperHandCount -= 1;
         upperHand[移動元Y] -= 1;
         描画_敵持盤();
-    } else if (移動元X == piece::LOWER_STAND_X) {
+    } else if (移動元X == LOWER_STAND_X) {
         lowerHandCount -= 1;
-        lowerHand[移動元Y - 2] -= 1;
+        lowerHand[piece::handIndexOfLowerStandRow(移動元Y)] -= 1;
         描画_自持盤();
     } else {
         board[移動元X][移動元Y] = EMPTY;

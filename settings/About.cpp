@@ -3,8 +3,7 @@
 #include "game/Form1.h"
 
 void Form1::VER_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
     playSound(sndOther);
     platform.messageBox("Mirelo", std::string("将棋 Mirelo  バージョン ") + MIRELO_VERSION + "\r\r" +
                                       "製作：Mirelo プロジェクト", BoxButtons::Ok);

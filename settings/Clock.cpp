@@ -65,7 +65,7 @@ void Form1::消去_所有時間(int IN_手番) {
     if (IN_手番 == lowerSide) {
         for (int x = 13; x <= 15; ++x) 描画_絵(backgroundKind, x, 9);
     } else if (IN_手番 == upperSide) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(backgroundKind, x, 9);
+        clearLeftOfBoard(9);
     }
 }
 

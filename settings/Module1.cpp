@@ -1,16 +1,21 @@
 #include "settings/Module1.h"
 
-#include "game/DataFolder.h"
-
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+
+#include "files/WholeFile.h"
+#include "system/DataFolder.h"
+
+namespace {
+
+// Minutes of CD-quality music; anything larger is no sound of this game.
+constexpr std::size_t MAX_SOUND_FILE_BYTES = std::size_t{64} << 20;
+
+}  // namespace
 
 std::string Module1::soundPath(const std::string& fileName) {
     std::error_code error;
     if (std::filesystem::exists(fileName, error)) return fileName;
-    return dataFolder() + "/sounds/" + fileName;
+    return os::dataFolder() + "/sounds/" + fileName;
 }
 
 void Module1::InitSound(void* window) {
@@ -23,9 +28,8 @@ DSHANDLE Module1::LoadSound(const std::string& fileName, int flags) {
     const std::string path = soundPath(fileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return 0;
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file.good() && !file.eof()) {
+    std::string bytes;
+    if (files::readWholeFile(path, bytes, MAX_SOUND_FILE_BYTES) != files::ReadResult::Read) {
         ShowSoundError(fileName + " を読み込めません。");
         return 0;
     }

@@ -15,7 +15,13 @@ struct SoundBuffer {
 
 class Module1 {
 public:
-    explicit Module1(Platform& platform) : platform(platform) {}
+    // How the sound library plays a buffer.
+    static constexpr int MUSIC = 1;   // looped background music
+    static constexpr int EFFECT = 3;  // played once
+
+    explicit Module1(Platform& host) : platform(host) {}
+    // The device stays with the original: a copy has none.
+    Module1(const Module1& other) : platform(other.platform) {}
 
     DSHANDLE soundDevice = 0;
 

@@ -2,6 +2,7 @@
 // is written to the settings file at once.
 
 #include "game/Form1.h"
+#include "game/PieceCode.h"
 
 void Form1::チェック設定(int IN_背景種類) {
     constexpr int ITEMS[] = {Menu::MIDORI, Menu::TATAMI, Menu::TAKE, Menu::UCHU, Menu::RENGA};
@@ -29,9 +30,9 @@ void Form1::SIDOU_Click() {
         // Plain outlines everywhere take any guidance off the board and stands.
         for (int x = 1; x <= boardSize; ++x)
             for (int y = 1; y <= boardSize; ++y) 描画_桝輪郭(gridColor, x, y);
-        for (int k = 1; k <= 7; ++k) {
-            描画_桝輪郭(gridColor, -1, k);
-            描画_桝輪郭(gridColor, 11, k + 2);
+        for (int i = 0; i < HAND_KINDS; ++i) {  // both stands, top to bottom
+            描画_桝輪郭(gridColor, UPPER_STAND_X, piece::upperStandRow(HAND_ROOK) + i);
+            描画_桝輪郭(gridColor, LOWER_STAND_X, piece::lowerStandRow(HAND_PAWN) + i);
         }
         setChecked(Menu::SIDOU, false);
         guideOn = OFF;
@@ -56,6 +57,5 @@ void Form1::BGM_Click() {
 }
 
 void Form1::OPTION_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    closeFilePanel();
 }

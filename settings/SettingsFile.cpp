@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "game/Form1.h"
-#include "game/ShiftJis.h"
-#include "game/TextFile.h"
+#include "files/ShiftJis.h"
+#include "files/TextFile.h"
 
 namespace {
 

@@ -43,6 +43,13 @@ int clampLevel(int value, int low, int high) { return std::min(std::max(value, l
 
 // Hundredths of a decibel to a linear gain; the bottom of the range is
 // true silence rather than -100 dB.
+// Rounds half away from zero, as std::lround does, without its library call
+// per sample: a float plus one half is exact in double.
+long roundToLong(float value) {
+    const double v = value;
+    return static_cast<long>(v < 0 ? v - 0.5 : v + 0.5);
+}
+
 float levelToGain(int hundredthsDb) {
     if (hundredthsDb <= -10000) return 0.0f;
     return static_cast<float>(std::pow(10.0, hundredthsDb / 2000.0));
@@ -144,7 +151,7 @@ void SDLCALL applyGains(int /*channel*/, void* stream, int len, void* udata) {
             // Stereo gets left and right; any other layout is only made
             // louder or softer, by the quieter side's gain.
             const float g = channels == 2 ? (c == 0 ? gl : gr) : std::min(gl, gr);
-            frame[c] = static_cast<Sint16>(std::lround(frame[c] * g));
+            frame[c] = static_cast<Sint16>(roundToLong(frame[c] * g));
         }
     }
     gains->appliedLeft = left;
@@ -318,8 +325,7 @@ bool render(const Source& source, int rate, const DeviceSpec& device, bool circu
     for (std::size_t i = 0; i < samples.size(); ++i) {
         // The inverse of SDL's 16-bit to float step, so 16-bit files at the
         // device's rate come out bit for bit.
-        const float scaled = std::round(samples[i] * 32768.0f);
-        pcm[i] = static_cast<Sint16>(std::clamp(scaled, -32768.0f, 32767.0f));
+        pcm[i] = static_cast<Sint16>(std::clamp(roundToLong(samples[i] * 32768.0f), -32768L, 32767L));
     }
     return true;
 }
@@ -427,6 +433,17 @@ void play(DSHANDLE handle, bool loop) noexcept {
     Mix_PlayChannel(channel, buffer->chunk, loop || buffer->music ? -1 : 0);
 }
 
+// The library is a guest in the game's process: it starts and stops only
+// SDL's audio, and leaves the process's signals alone (SDL would otherwise
+// turn SIGINT and SIGTERM into events nobody reads, and the game could no
+// longer be ended by them).
+bool startAudio() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+}
+
+void stopAudio() { SDL_QuitSubSystem(SDL_INIT_AUDIO); }
+
 }  // namespace
 }  // namespace mirelo::sound
 
@@ -437,15 +454,15 @@ extern "C" {
 DSHANDLE dsInitialize(void* /*window*/) {
     Library& l = lib();
     if (l.device != 0) return 0;
-    if (SDL_Init(SDL_INIT_AUDIO) != 0) {
-        SDL_Quit();
+    if (!startAudio()) {
+        stopAudio();
         return 0;
     }
     // Only the rate may differ from what we ask: the gain effect relies on
     // signed 16-bit stereo, and SDL converts for devices that want otherwise.
     if (Mix_OpenAudioDevice(kDeviceRate, AUDIO_S16SYS, kDeviceChannels, kDeviceFrames, nullptr,
                             SDL_AUDIO_ALLOW_FREQUENCY_CHANGE) != 0) {
-        SDL_Quit();
+        stopAudio();
         return 0;
     }
     int rate = 0;
@@ -454,7 +471,7 @@ DSHANDLE dsInitialize(void* /*window*/) {
     if (Mix_QuerySpec(&rate, &format, &channels) == 0 || format != AUDIO_S16SYS || channels < 1 ||
         Mix_AllocateChannels(kInitialChannels) != kInitialChannels) {
         Mix_CloseAudio();
-        SDL_Quit();
+        stopAudio();
         return 0;
     }
     l.output = DeviceSpec{rate, format, channels};
@@ -477,8 +494,7 @@ void dsTerminate(DSHANDLE device) {
     l.device = 0;
     Mix_CloseAudio();
     Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    SDL_Quit();
+    stopAudio();
 }
 
 DSHANDLE dsCreateDSB(DSHANDLE device, const void* wav, size_t size, int flags) {

@@ -1,8 +1,7 @@
 #!/bin/sh
-# Sets everything up and starts the game. The settings file Mirelo.ini is kept
-# in the folder this is started from.
+# Sets everything up and starts the game. Only what the game needs is built.
 set -eu
 here=$(pwd)
-"$(dirname "$0")/setup.sh"
+"$(dirname "$0")/setup.sh" play
 cd "$here"
 exec "$(cd "$(dirname "$0")/.." && pwd)/build/bin/mirelo" "$@"

@@ -1,10 +1,16 @@
 #!/bin/sh
 # Installs what Mirelo needs from Debian 12 (when run as root and something is
-# missing) and builds everything into build/.
+# missing) and builds into build/.
+#   tools/setup.sh play   the game only
+#   tools/setup.sh test   the game, the tests and the benchmarks, warnings as errors
 set -eu
 cd "$(dirname "$0")/.."
+mode=${1:-play}
 
-PACKAGES="cmake g++ make qt6-base-dev libsdl2-mixer-dev libgtest-dev libbenchmark-dev fonts-ipafont-mincho xvfb"
+PACKAGES="cmake g++ make qt6-base-dev libsdl2-mixer-dev fonts-ipafont-mincho"
+if [ "$mode" = test ]; then
+    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb clang-format"
+fi
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -18,5 +24,10 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+if [ "$mode" = test ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRELO_TESTS=ON -DMIRELO_BENCH=ON -DMIRELO_WERROR=ON
+    cmake --build build -j"$(nproc)"
+else
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMIRELO_TESTS=OFF -DMIRELO_BENCH=OFF -DMIRELO_WERROR=OFF
+    cmake --build build -j"$(nproc)" --target mirelo
+fi

@@ -4,11 +4,13 @@
 # and soak tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
-./tools/setup.sh
+./tools/setup.sh test
+./tools/check-format.sh
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMIRELO_SANITIZE=ON -DMIRELO_WINDOW=OFF -DMIRELO_BENCH=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMIRELO_SANITIZE=ON -DMIRELO_WINDOW=OFF -DMIRELO_BENCH=OFF \
+      -DMIRELO_WERROR=ON
 cmake --build build-sanitize -j"$(nproc)"
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"

@@ -52,12 +52,16 @@ public:
         ++boxes;
         return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
     }
-    void menuChanged(int) override {}
-    void panelChanged() override {}
+    void menuChanged(int, bool, bool) override {}
+    void panelChanged(const FilePanel&) override {}
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return 0; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
+    DSHANDLE dsInitialize(void*) override { return 0; }
+    void dsTerminate(DSHANDLE) override {}
+    DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }
+    void dsFree(DSHANDLE) override {}
     void dsPlay(DSHANDLE, const char*) override {}
     void dsPlayLooping(DSHANDLE, const char*) override {}
     void dsStop(DSHANDLE, const char*) override {}

@@ -24,10 +24,10 @@ const char* const RANDOM_TEXTS[] = {"", "game", "対局", "a/b", "..", ".", "名
 
 }  // namespace
 
-Soak::Soak(std::uint64_t seed, fs::path folder) : random(seed), folder(std::move(folder)) {
-    fs::remove_all(this->folder);
-    fs::create_directories(this->folder / "sub");
-    fs::current_path(this->folder);
+Soak::Soak(std::uint64_t seed, fs::path scratch) : random(seed), folder(std::move(scratch)) {
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub");
+    fs::current_path(folder);
     startProgram();
     prepareRecordFiles();
 }
@@ -87,7 +87,7 @@ void Soak::prepareRecordFiles() {
             upper = !upper;
         }
         if (f.winner != 0) continue;
-        f.setPanelText(1, "valid" + std::to_string(game));
+        f.setPanelText(FILE_NAME_BOX, "valid" + std::to_string(game));
         platform.answers.clear();
         f.Command1_Click();
         valid.push_back("valid" + std::to_string(game) + ".棋譜");
@@ -234,7 +234,7 @@ void Soak::panelEvent() {
     } else if (kind == 5) {
         const std::string name = "saved" + std::to_string(pick(4));
         remember("control Text1 " + name);
-        form->setPanelText(1, name);
+        form->setPanelText(FILE_NAME_BOX, name);
         deliver("control Command1", [&] { form->Command1_Click(); });
     } else {
         deliver("control Command1", [&] { form->Command1_Click(); });

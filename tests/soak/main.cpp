@@ -11,7 +11,6 @@
 #include "tests/soak/Soak.h"
 
 int main(int argc, char** argv) {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     std::uint64_t seed = 1;
     int seeds = 1;
     long events = 10000;

@@ -231,7 +231,7 @@ TEST_F(WavImages, CorruptedHeaderBytesNeverCrash) {
     // must either load the result or refuse it, and still work afterwards.
     const Bytes whole = wav16(kFileRate, 1, sine(441, 9000, 200, kFileRate));
     for (std::size_t at = 0; at < 44; ++at) {
-        for (std::uint8_t value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
+        for (std::uint8_t value : std::initializer_list<std::uint8_t>{0x00, 0x01, 0x7F, 0x80, 0xFF}) {
             Bytes bent = whole;
             bent[at] = value;
             dsFree(dsCreateDSB(device, bent.data(), bent.size(), DS_FLAG_EFFECT));
@@ -564,7 +564,7 @@ TEST_F(Levels, FrequencyChangesDurationAndPitch) {
         const Capture c = read(from, from + ms(400));
         const Span span = loudSpan(c, 0, 3000);
         const double periodMs = 1000.0 / k.expectedHz;
-        EXPECT_NEAR(span.length() * 1000.0 / rate, k.expectedMs, periodMs + 1.0);
+        EXPECT_NEAR(static_cast<double>(span.length()) * 1000.0 / rate, k.expectedMs, periodMs + 1.0);
         EXPECT_NEAR(pitchOf(c, 0, span, rate), k.expectedHz, k.expectedHz * 0.01);
         dsFree(b);
     }

@@ -76,15 +76,15 @@ Bytes wav16(int rate, int channels, const std::vector<std::int16_t>& samples) {
     return riff(body);
 }
 
-std::vector<std::int16_t> constant(std::int16_t value, int frames) {
-    return std::vector<std::int16_t>(static_cast<std::size_t>(frames), value);
+std::vector<std::int16_t> constant(std::int16_t value, std::size_t frames) {
+    return std::vector<std::int16_t>(frames, value);
 }
 
-std::vector<std::int16_t> sine(double hertz, double amplitude, int frames, int rate) {
-    std::vector<std::int16_t> s(static_cast<std::size_t>(frames));
-    for (int i = 0; i < frames; ++i)
-        s[static_cast<std::size_t>(i)] =
-            static_cast<std::int16_t>(std::lround(amplitude * std::sin(2.0 * std::numbers::pi * hertz * i / rate)));
+std::vector<std::int16_t> sine(double hertz, double amplitude, std::size_t frames, int rate) {
+    std::vector<std::int16_t> s(frames);
+    for (std::size_t i = 0; i < frames; ++i)
+        s[i] = static_cast<std::int16_t>(
+            std::lround(amplitude * std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / rate)));
     return s;
 }
 

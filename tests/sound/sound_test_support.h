@@ -36,8 +36,8 @@ Bytes fmtPayload(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate, 
 // A whole 16-bit PCM WAV file of the given interleaved samples.
 Bytes wav16(int rate, int channels, const std::vector<std::int16_t>& samples);
 
-std::vector<std::int16_t> constant(std::int16_t value, int frames);
-std::vector<std::int16_t> sine(double hertz, double amplitude, int frames, int rate);
+std::vector<std::int16_t> constant(std::int16_t value, std::size_t frames);
+std::vector<std::int16_t> sine(double hertz, double amplitude, std::size_t frames, int rate);
 
 // What came out of one channel of the device, from some frame on.
 struct Capture {

@@ -11,8 +11,6 @@
 namespace kiftest {
 namespace {
 
-constexpr int KING = 950;
-
 struct Candidate {
     int fromX, fromY, toX, toY, code;
 };
@@ -73,7 +71,7 @@ std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937& random, int p
         const bool upper = f.turn == f.upperSide;
         std::vector<Candidate> moves, kingCaptures;
         forEachAllowedMove(f, upper, [&](int fx, int fy, int tx, int ty, int code) {
-            (piece::abs(f.board[tx][ty]) == KING ? kingCaptures : moves).push_back({fx, fy, tx, ty, code});
+            (piece::abs(f.board[tx][ty]) == Vocabulary::KING ? kingCaptures : moves).push_back({fx, fy, tx, ty, code});
         });
         const std::vector<Candidate>& pool = takeKing && !kingCaptures.empty() ? kingCaptures : moves;
         if (pool.empty()) break;
@@ -87,7 +85,7 @@ std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937& random, int p
         // A person's drop from the upper stand is recorded with the row clicked,
         // the computer's with the hand index; the record holds both kinds.
         const int recordedFromY =
-            m.fromX == piece::UPPER_STAND_X && random() % 2 == 0 ? piece::upperStandRow(m.fromY) : m.fromY;
+            m.fromX == Vocabulary::UPPER_STAND_X && random() % 2 == 0 ? piece::upperStandRow(m.fromY) : m.fromY;
         f.手順保存(m.fromX, recordedFromY, m.toX, m.toY, m.code, placed, lowerBefore, f.lowerTime, upperBefore,
                    f.upperTime);
         f.駒移動(m.fromX, m.fromY, m.toX, m.toY, placed);

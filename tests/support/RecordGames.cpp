@@ -80,7 +80,7 @@ bool playRandomMove(TestForm& t, std::mt19937& random, bool kingSafe) {
         const int placed = promote ? piece::promoted(m.code) : m.code;
         if (kingSafe && exposesLowerKing(f, m, placed)) continue;
         // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
-        const int row = m.fromX == piece::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
+        const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
         const int before = f.recordIndex;
         clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
         clickCell(f, promote ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
@@ -110,7 +110,7 @@ std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstCo
         f.START_Click();
     std::vector<Step> steps{stepOf(f)};
     while (static_cast<int>(steps.size()) <= plies) {
-        t.platform.clock += 0.3 + (random() % 400) / 10.0;
+        t.platform.clock += 0.3 + static_cast<double>(random() % 400) / 10.0;
         f.Timer1_Timer();
         if (!playRandomMove(t, random, againstComputer)) break;
         if (f.turn == Form1::NO_GAME || f.winner != 0) {

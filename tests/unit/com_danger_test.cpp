@@ -95,7 +95,7 @@ TEST_P(Danger, Total) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, Danger, ::testing::ValuesIn(dangerCases),
-                         [](const auto& info) { return "row" + std::to_string(info.index); });
+                         [](const auto& param) { return "row" + std::to_string(param.index); });
 
 TEST(DangerBishopCaution, CostsThePieceWhenALowerBishopCanReachTheCheckSquare) {
     const struct {

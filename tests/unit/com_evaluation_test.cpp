@@ -35,7 +35,7 @@ struct ComToMove : TestForm {
     template <class Measure>
     Score withMove(const Move& m, Measure measure) {
         Form1& f = form;
-        const bool drop = m.fromX == piece::UPPER_STAND_X;
+        const bool drop = m.fromX == Form1::UPPER_STAND_X;
         if (drop && f.upperHand[m.fromY] <= 0) ADD_FAILURE() << "no such piece in the upper hand";
         f.movingPiece = drop ? piece::ofHandIndex(m.fromY) : f.board[m.fromX][m.fromY];
         // A drop sees the distance of the last board move tried; here none was.
@@ -76,7 +76,7 @@ void PrintTo(const TermCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-constexpr int DROP = piece::UPPER_STAND_X;
+constexpr int DROP = Form1::UPPER_STAND_X;
 constexpr const char* START = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1";
 
 const TermCase wholeScores[] = {
@@ -222,9 +222,8 @@ TEST(EvaluationAsTheTurnSeesIt, SameScoresAsTheSearch) {
             std::vector<Seen> seen;
             ComToMove t(sfen);
             t.form.comLevel = level;
-            t.form.candidateObserverContext = &seen;
-            t.form.candidateObserver = [](void* context, int fx, int fy, int tx, int ty, int code, Score score) {
-                static_cast<std::vector<Seen>*>(context)->push_back({{fx, fy, tx, ty, code}, score});
+            t.platform.candidateListener = [&seen](const ScoredCandidate& c) {
+                seen.push_back({{c.fromX, c.fromY, c.toX, c.toY, c.code}, c.score});
             };
             t.form.com_ban();
             ComToMove fresh(sfen);

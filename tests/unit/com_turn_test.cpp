@@ -26,9 +26,8 @@ struct ComGame : TestForm {
         computerToMove(sfen);
         Form1& f = form;
         f.comLevel = level;
-        f.candidateObserverContext = &candidates;
-        f.candidateObserver = [](void* context, int fx, int fy, int tx, int ty, int code, Score score) {
-            static_cast<std::vector<Candidate>*>(context)->push_back({fx, fy, tx, ty, code, score});
+        platform.candidateListener = [this](const ScoredCandidate& c) {
+            candidates.push_back({c.fromX, c.fromY, c.toX, c.toY, c.code, c.score});
         };
     }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "system/MountedDrives.h"
 #include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
 
@@ -153,10 +154,10 @@ TEST(FilePanel, DriveAndFolderChanges) {
 // The lists: mounted file systems with the root first, sub-folders, and only
 // the record files of the folder, a file just written among them.
 TEST(FilePanel, Lists) {
-    const std::vector<std::string> drives = FilePanel::drives();
+    const std::vector<std::string> drives = os::mountedDrives();
     ASSERT_FALSE(drives.empty());
     EXPECT_EQ(drives.front(), "/");
-    EXPECT_EQ(FilePanel::driveOf("/"), "/");
+    EXPECT_EQ(os::driveOf("/"), "/");
 
     const std::string folder = recordtest::freshFolder("lists");
     fs::create_directory(folder + "/b");
@@ -174,7 +175,7 @@ TEST(FilePanel, Lists) {
     clickCell(f, Form1::LEFT_BUTTON, 7, 7);
     clickCell(f, Form1::LEFT_BUTTON, 7, 6);
     f.KIFU_WRITE_Click();
-    f.setPanelText(1, "m");
+    f.setPanelText(FILE_NAME_BOX, "m");
     f.Command1_Click();
     f.KIFU_READ_Click();
     EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "m.棋譜", "z.棋譜"}));

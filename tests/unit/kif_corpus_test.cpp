@@ -10,7 +10,7 @@
 #include <string>
 #include <variant>
 
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 #include "record/KifReader.h"
 #include "tests/support/KifGames.h"
 

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 #include "record/Handicaps.h"
 #include "record/KifDateTime.h"
 #include "record/KifMoveLine.h"

@@ -18,8 +18,8 @@
 #include <variant>
 #include <vector>
 
+#include "files/ShiftJis.h"
 #include "game/PieceCode.h"
-#include "game/ShiftJis.h"
 #include "record/KifReader.h"
 #include "record/KifWriter.h"
 #include "record/StandardReplay.h"
@@ -222,11 +222,13 @@ size_t lineCount(const std::string& bytes) {
 }
 
 // Pieces of each kind, board and hands together: moves only ever move them.
+constexpr int KINGS = Vocabulary::HAND_KINDS + 1;  // the kings' count after the hand kinds
 std::vector<int> material(const kif::Position& p) {
-    std::vector<int> count(9);
+    std::vector<int> count(KINGS + 1);
     for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-            if (p.board[x][y] != 0) ++count[piece::abs(p.board[x][y]) == 950 ? 8 : piece::handIndex(p.board[x][y])];
+            if (p.board[x][y] != 0)
+                ++count[piece::abs(p.board[x][y]) == Vocabulary::KING ? KINGS : piece::handIndex(p.board[x][y])];
     for (int k = 1; k <= 7; ++k) count[k] += p.lowerHand[k] + p.upperHand[k];
     return count;
 }
@@ -242,7 +244,7 @@ std::string unsound(const kif::Game& game) {
         if (!replay.play(m) || m.capturedPiece != game.moves[n].capturedPiece)
             return "move " + std::to_string(n + 1) + " does not replay";
         std::vector<int> now = material(replay.position());
-        if (replay.kingTaken()) now[8] += 1;
+        if (replay.kingTaken()) now[KINGS] += 1;
         if (now != start) return "pieces made or lost at move " + std::to_string(n + 1);
         for (const long t : {m.lowerTimeBefore, m.lowerTimeAfter, m.upperTimeBefore, m.upperTimeAfter})
             if (t < 0) return "a negative clock";

@@ -44,7 +44,7 @@ kif::Move moveOf(const kif::Position& p, const std::string& usi) {
     m.toY = rowOf(usi[3]);
     if (usi[1] == '*') {
         const int k = piece::handIndex(upperCodeOf(usi[0]));
-        m.fromX = p.toMove == kif::Side::Lower ? piece::LOWER_STAND_X : piece::UPPER_STAND_X;
+        m.fromX = p.toMove == kif::Side::Lower ? Vocabulary::LOWER_STAND_X : Vocabulary::UPPER_STAND_X;
         m.fromY = p.toMove == kif::Side::Lower ? piece::lowerStandRow(k) : k;
         m.movedPiece = m.placedPiece = sign * upperCodeOf(usi[0]);
         return m;

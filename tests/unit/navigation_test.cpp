@@ -146,7 +146,7 @@ TEST(Navigation, MessagesAtTheEnds) {
             if (c.loaded) {  // saved and read back
                 f.Dir1_Change(folder);
                 f.KIFU_WRITE_Click();
-                f.setPanelText(1, "known");
+                f.setPanelText(FILE_NAME_BOX, "known");
                 f.Command1_Click();
                 f.File1_Click("known.棋譜");
                 ASSERT_EQ(f.kifuMode, Form1::ON);

@@ -200,10 +200,10 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
             recordtest::playGame(t, g.seed, g.plies, false);
             t.form.Dir1_Change(folder);
             t.form.KIFU_WRITE_Click();
-            t.form.setPanelText(1, "seed");
-            t.form.setPanelText(2, "対局 " + std::to_string(g.seed));
-            t.form.setPanelText(3, "ｾﾝﾃ");
-            t.form.setPanelText(4, "後手");
+            t.form.setPanelText(FILE_NAME_BOX, "seed");
+            t.form.setPanelText(TITLE_BOX, "対局 " + std::to_string(g.seed));
+            t.form.setPanelText(FIRST_PLAYER_BOX, "ｾﾝﾃ");
+            t.form.setPanelText(SECOND_PLAYER_BOX, "後手");
             t.form.Command1_Click();
             seeds.push_back(readBytes(folder + "/seed.棋譜"));
             ASSERT_GT(seeds.back().size(), 3u * 39) << g.seed;

@@ -117,10 +117,10 @@ TEST(RecordFile, WrittenBytesOfAKnownGame) {
     }
     ASSERT_EQ(f.recordIndex, 6) << t.takeTrace();
     f.KIFU_WRITE_Click();
-    f.setPanelText(1, "対局1");
-    f.setPanelText(2, "第1局");
-    f.setPanelText(3, "先手太郎");
-    f.setPanelText(4, "後手花子");
+    f.setPanelText(FILE_NAME_BOX, "対局1");
+    f.setPanelText(TITLE_BOX, "第1局");
+    f.setPanelText(FIRST_PLAYER_BOX, "先手太郎");
+    f.setPanelText(SECOND_PLAYER_BOX, "後手花子");
     t.takeTrace();
     f.Command1_Click();
     EXPECT_EQ(t.takeTrace(), "msgbox \"  \" \"棋譜を書き込みました\" OK -> OK\n");
@@ -135,7 +135,7 @@ TEST(RecordFile, WrittenBytesOfAKnownGame) {
                                    "-1215 800 800   0  120  120    0    0\r\n";
     EXPECT_EQ(readBytes(folder + "/対局1.棋譜"), expected);
     EXPECT_FALSE(f.filePanel.drive1Visible || f.filePanel.dir1Visible || f.filePanel.textVisible);
-    EXPECT_EQ(f.filePanel.text[2], "");
+    EXPECT_EQ(f.filePanel.text[TITLE_BOX], "");
 
     // The file reads back into the same record, the person's upper drop included.
     const Form1::MoveRecord before = f.moveRecord;
@@ -180,10 +180,10 @@ TEST(RecordFile, HeaderLinesFollowWhoMovedFirst) {
         const int moves = f.recordIndex;
         ASSERT_EQ(moves, opening == PEOPLE ? 1 : 3);
         f.KIFU_WRITE_Click();
-        f.setPanelText(1, "h");
-        f.setPanelText(2, "名人戦");
-        f.setPanelText(3, "ｱｲｳ");  // first player
-        f.setPanelText(4, "棋譜");  // second player
+        f.setPanelText(FILE_NAME_BOX, "h");
+        f.setPanelText(TITLE_BOX, "名人戦");
+        f.setPanelText(FIRST_PLAYER_BOX, "ｱｲｳ");
+        f.setPanelText(SECOND_PLAYER_BOX, "棋譜");
         f.Command1_Click();
         const std::string bytes = readBytes(folder + "/h.棋譜");
         const std::string title = "\x96\xBC\x90\x6C\x90\xED\r\n", first = "\xB1\xB2\xB3\r\n",
@@ -227,7 +227,7 @@ TEST(RecordFile, RoundTripThroughAFileAndStepping) {
         }
         f.Dir1_Change(folder);
         f.KIFU_WRITE_Click();
-        f.setPanelText(1, "game" + std::to_string(g.seed));
+        f.setPanelText(FILE_NAME_BOX, "game" + std::to_string(g.seed));
         f.Command1_Click();
 
         TestForm u;
@@ -519,15 +519,15 @@ TEST(RecordFile, WriterRefusalsChangeNothing) {
         }
         f.KIFU_WRITE_Click();
         f.filePanel.filePath = c.folder;
-        f.setPanelText(1, c.name);
-        f.setPanelText(2, c.title);
+        f.setPanelText(FILE_NAME_BOX, c.name);
+        f.setPanelText(TITLE_BOX, c.title);
         t.takeTrace();
         const std::string before = stateOf(f);
         f.Command1_Click();
         EXPECT_EQ(t.takeTrace(), c.message);
         EXPECT_EQ(stateOf(f), before);
         EXPECT_TRUE(f.filePanel.textVisible);
-        EXPECT_EQ(f.filePanel.text[1], c.name);
+        EXPECT_EQ(f.filePanel.text[FILE_NAME_BOX], c.name);
         size_t files = 0;
         for ([[maybe_unused]] const auto& entry : fs::recursive_directory_iterator(folder)) ++files;
         EXPECT_EQ(files, 1u);  // only "plain"
@@ -553,10 +553,10 @@ TEST(RecordFile, WriterKeepsTheLayoutForLongClocksAndOddNames) {
     clickCell(f, Form1::LEFT_BUTTON, 7, 7);
     clickCell(f, Form1::LEFT_BUTTON, 7, 6);
     f.KIFU_WRITE_Click();
-    f.setPanelText(1, "long");
-    f.setPanelText(2, "a\r\nb");
-    f.setPanelText(3, "c\nd");
-    f.setPanelText(4, "e\rf");
+    f.setPanelText(FILE_NAME_BOX, "long");
+    f.setPanelText(TITLE_BOX, "a\r\nb");
+    f.setPanelText(FIRST_PLAYER_BOX, "c\nd");
+    f.setPanelText(SECOND_PLAYER_BOX, "e\rf");
     f.Command1_Click();
     EXPECT_EQ(readBytes(folder + "/long.棋譜"), "a  b\r\ne f\r\nc d\r\n 7776 -10 -10   099999999999999999999\r\n");
     TestForm u;

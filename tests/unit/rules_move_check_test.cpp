@@ -21,7 +21,7 @@ void check(const MoveCase& c) {
     EXPECT_EQ(t.form.移動チェック(c.fromX, c.fromY, c.toX, c.toY, c.piece), c.allowed);
 }
 
-// A lower king in the corner keeps positions legal-looking; it never interferes.
+// Kings in two corners keep positions legal-looking; they never interfere.
 constexpr const char* EMPTYISH = "8k/9/9/9/9/9/9/9/K8 b - 1";
 
 TEST(MoveCheck, BoundsAndOwnPieces) {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestForm.h"
 

@@ -41,7 +41,6 @@ struct Window : testing::Test {
                 box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
         });
         boxAnswerer.start(10);
-        platform.attach(form);
         window.attach(form);
         window.deliver([&] { form.Form_Load(); });
         window.show();

@@ -1,10 +1,10 @@
-#include "game/TextFile.h"
+#include "files/TextFile.h"
 
 #include <exception>
 #include <filesystem>
 #include <iterator>
 
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 
 namespace textfile {
 

@@ -1,4 +1,4 @@
-#include "game/ShiftJis.h"
+#include "files/ShiftJis.h"
 
 #include <iconv.h>
 
