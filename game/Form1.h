@@ -72,7 +72,7 @@ public:
     double moveElapsed = 0;
     double moveStartTime = 0;
     int shownSecond = 0;
-    bool timer1Enabled = false;  // Timer1.Enabled
+    bool timer1Enabled = false;  // whether the clock timer ticks
 
     // Display settings.
     int backgroundKind = BG_MIDORI;
@@ -224,7 +224,7 @@ public:
     void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
     void 駒取得(int 取得駒);
     int 調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
-    int 移動後チェック(int 移動先Y, int 移動駒種類);
+    int 移動後チェック(int 移動先Y, int 移動駒種類) const;
 
     // ------------------------------------------------------------- computer (com/)
     void com_ban();

@@ -78,7 +78,7 @@ void FilePanelWidgets::show(const FilePanel& panel) {
     updating = false;
 }
 
-void FilePanelWidgets::place(double k) {
+void FilePanelWidgets::place(double k, QPointF origin) {
     const Placement placements[] = {
         {drive1, 240, 360, 2535, 300},    {dir1, 240, 600, 2535, 1710},      {file1, 240, 2280, 2535, 930},
         {label1[3], 120, 2400, 855, 255},
@@ -93,10 +93,10 @@ void FilePanelWidgets::place(double k) {
     };
     QFont font = surface->font();
     font.setPixelSize(std::max(6, static_cast<int>(std::lround(CONTROL_FONT_TWIPS * k))));
+    const auto x = [&](int twips) { return static_cast<int>(std::lround(origin.x() + twips * k)); };
+    const auto y = [&](int twips) { return static_cast<int>(std::lround(origin.y() + twips * k)); };
     for (const Placement& p : placements) {
-        const int left = static_cast<int>(std::lround(p.left * k)), top = static_cast<int>(std::lround(p.top * k));
-        p.widget->setGeometry(left, top, static_cast<int>(std::lround((p.left + p.width) * k)) - left,
-                              static_cast<int>(std::lround((p.top + p.height) * k)) - top);
+        p.widget->setGeometry(x(p.left), y(p.top), x(p.left + p.width) - x(p.left), y(p.top + p.height) - y(p.top));
         p.widget->setFont(font);
     }
 }

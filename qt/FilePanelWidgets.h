@@ -27,8 +27,9 @@ public:
 
     // Shows the model: visibility, box texts, lists.
     void show(const FilePanel& panel);
-    // Places and sizes the controls for `pixelsPerTwip`.
-    void place(double pixelsPerTwip);
+    // Places and sizes the controls for `pixelsPerTwip`, with the game's area
+    // beginning at `origin` (logical pixels).
+    void place(double pixelsPerTwip, QPointF origin);
 
 private:
     QWidget* surface;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -21,10 +23,19 @@ bool isOption(int item) {
     }
 }
 
+// The application icon in every size the program carries.
+QIcon applicationIcon() {
+    QIcon icon;
+    QDirIterator files(":/icons", {"*.png"});
+    while (files.hasNext()) icon.addFile(files.next());
+    return icon;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     setWindowTitle("Mirelo");
+    setWindowIcon(applicationIcon());
     paintSurface = new Surface(pictures, this);
     setCentralWidget(paintSurface);
     clockTimer.setInterval(Form1::TIMER_INTERVAL_MS);
@@ -40,7 +51,7 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
     connect(paintSurface, &Surface::mouseDown, this, [this](int button, double x, double y) {
         deliver([&] { form->Form_MouseDown(button, 0, x, y); });
     });
-    connect(paintSurface, &Surface::rescaled, this, [this](double k) { panel->place(k); });
+    connect(paintSurface, &Surface::rescaled, this, [this](double k, QPointF origin) { panel->place(k, origin); });
     connect(&clockTimer, &QTimer::timeout, this, [this] {
         if (depth == 0) deliver([&] { form->Timer1_Timer(); });
     });

@@ -3,21 +3,38 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
+#include "game/Vocabulary.h"
 #include "qt/Palette.h"
 
 namespace {
 
 constexpr double TWIPS_PER_POINT = 20;
 const char* const WINDOW_FONT = "ＭＳ Ｐ明朝";
+// The window font has no bold face, so bold is made up. Qt does that for text
+// it draws from cached glyph bitmaps, up to this many pixels; larger text it
+// draws from outlines and leaves the bold out, so that is widened here
+// instead, by the amount FreeType's synthetic bold adds.
+constexpr int LARGEST_CACHED_GLYPH_PIXELS = 63;
+constexpr double BOLD_STROKE_PER_PIXEL = 1.0 / 24;
 
 QFont windowFont(bool bold, double pixelSize) {
     QFont font(WINDOW_FONT);
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
     font.setBold(bold);
     return font;
+}
+
+// The game lays its background tiles on its grid, one per cell; the margins
+// continue that tiling so they meet the game's tiles without a seam.
+const QRectF TILE_GRID(Vocabulary::BOARD_LEFT, Vocabulary::BOARD_TOP, Vocabulary::SQUARE_WIDTH,
+                       Vocabulary::SQUARE_HEIGHT);
+
+bool isBackgroundTile(int code) {
+    return code >= Vocabulary::BG_MIDORI && code <= Vocabulary::BG_RENGA;
 }
 
 }  // namespace
@@ -33,6 +50,24 @@ QSize Surface::sizeHint() const {
 
 double Surface::scale() const { return std::min(width() / DESIGN_WIDTH, height() / DESIGN_HEIGHT); }
 
+QSize Surface::deviceSize() const {
+    const qreal ratio = devicePixelRatioF();
+    return QSize(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
+                 std::max(1, static_cast<int>(std::ceil(height() * ratio))));
+}
+
+QRect Surface::deviceArea() const {
+    const double k = scale() * devicePixelRatioF();
+    const QSize area(static_cast<int>(std::lround(DESIGN_WIDTH * k)), static_cast<int>(std::lround(DESIGN_HEIGHT * k)));
+    const QSize device = deviceSize();
+    // Centred on whole device pixels, so pictures stay as sharp as at the design's shape.
+    return QRect(QPoint((device.width() - area.width()) / 2, (device.height() - area.height()) / 2), area);
+}
+
+QPointF Surface::origin() const {
+    return QPointF(deviceArea().topLeft()) / devicePixelRatioF();
+}
+
 void Surface::keep(Call call, bool opaque) {
     // A call is dropped once a later one paints over all of it: a picture over
     // its whole area, or the same outline or text drawn again in the same place.
@@ -46,14 +81,23 @@ void Surface::keep(Call call, bool opaque) {
     update();
 }
 
-void Surface::drawPicture(int code, double x, double y) {
+Surface::Call Surface::pictureCall(int code, double x, double y) const {
     const QSize size = pictures.baseSize(code);
-    if (size.isEmpty()) return;
     Call call;
     call.kind = Kind::Picture;
     call.bounds = QRectF(x, y, size.width() * TWIPS_PER_PIXEL, size.height() * TWIPS_PER_PIXEL);
     call.code = code;
-    keep(std::move(call), true);
+    return call;
+}
+
+void Surface::drawPicture(int code, double x, double y) {
+    if (pictures.baseSize(code).isEmpty()) return;
+    // A new background kind changes the margins too.
+    if (isBackgroundTile(code) && code != marginTile) {
+        marginTile = code;
+        renderAll();
+    }
+    keep(pictureCall(code, x, y), true);
 }
 
 void Surface::drawRect(int color, double x1, double y1, double x2, double y2) {
@@ -106,35 +150,76 @@ void Surface::paintCall(QPainter& painter, const Call& call, double k) const {
         break;
     }
     case Kind::Text: {
-        painter.setFont(windowFont(call.bold, call.size * TWIPS_PER_POINT * k));
-        painter.setPen(paletteColor(call.code));
-        painter.drawText(QPointF(call.bounds.left() * k, call.bounds.top() * k) +
-                             QPointF(0, QFontMetricsF(painter.font()).ascent()),
-                         call.text);
+        const QFont font = windowFont(call.bold, call.size * TWIPS_PER_POINT * k);
+        const QPointF baseline(call.bounds.left() * k, call.bounds.top() * k + QFontMetricsF(font).ascent());
+        const QColor color = paletteColor(call.code);
+        if (call.bold && font.pixelSize() > LARGEST_CACHED_GLYPH_PIXELS) {
+            QPainterPath outline;
+            outline.addText(baseline, windowFont(false, font.pixelSize()), call.text);
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.fillPath(outline, color);
+            painter.strokePath(outline, QPen(color, font.pixelSize() * BOLD_STROKE_PER_PIXEL, Qt::SolidLine,
+                                             Qt::RoundCap, Qt::RoundJoin));
+            painter.restore();
+        } else {
+            painter.setFont(font);
+            painter.setPen(color);
+            painter.drawText(baseline, call.text);
+        }
         break;
     }
     }
 }
 
 void Surface::renderAll() {
-    const qreal ratio = devicePixelRatioF();
-    backing = QPixmap(QSize(std::max(1, static_cast<int>(std::ceil(width() * ratio))),
-                            std::max(1, static_cast<int>(std::ceil(height() * ratio)))));
+    backing = QPixmap(deviceSize());
     backing.setDevicePixelRatio(1);
     backing.fill(paletteColor(background));
+    if (marginTile != 0) {
+        QPainter painter(&backing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(deviceArea().topLeft());
+        paintMargins(painter, scale() * devicePixelRatioF());
+    }
     paintedUpTo = 0;
     update();
 }
 
+void Surface::paintMargins(QPainter& painter, double k) const {
+    const QRect area = deviceArea();
+    const QSize device = deviceSize();
+    const double left = -area.left() / k, right = (device.width() - area.left()) / k;
+    const double top = -area.top() / k, bottom = (device.height() - area.top()) / k;
+    // One tile more on the left and top: a tile reaches a pixel into its neighbour.
+    const auto firstOf = [](double from, double start, double step) {
+        return static_cast<int>(std::floor((from - start) / step)) - 1;
+    };
+    const auto lastOf = [](double to, double start, double step) {
+        return static_cast<int>(std::ceil((to - start) / step));
+    };
+    const int firstColumn = firstOf(left, TILE_GRID.left(), TILE_GRID.width());
+    const int lastColumn = lastOf(right, TILE_GRID.left(), TILE_GRID.width());
+    const int firstRow = firstOf(top, TILE_GRID.top(), TILE_GRID.height());
+    const int lastRow = lastOf(bottom, TILE_GRID.top(), TILE_GRID.height());
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int row = firstRow; row <= lastRow; ++row)
+            paintCall(painter,
+                      pictureCall(marginTile, TILE_GRID.left() + column * TILE_GRID.width(),
+                                  TILE_GRID.top() + row * TILE_GRID.height()),
+                      k);
+}
+
 void Surface::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
-    if (backing.isNull() || backing.width() != static_cast<int>(std::ceil(width() * ratio)) ||
-        backing.height() != static_cast<int>(std::ceil(height() * ratio)))
-        renderAll();
+    if (backing.isNull() || backing.size() != deviceSize()) renderAll();
     {
         QPainter painter(&backing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setRenderHint(QPainter::TextAntialiasing);
+        const QRect area = deviceArea();
+        painter.translate(area.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), area.size()));
         const double k = scale() * ratio;  // device pixels per twip
         for (const Call& call : calls)
             if (call.sequence > paintedUpTo) paintCall(painter, call, k);
@@ -148,12 +233,12 @@ void Surface::paintEvent(QPaintEvent*) {
 
 void Surface::resizeEvent(QResizeEvent*) {
     renderAll();
-    emit rescaled(scale());
+    emit rescaled(scale(), origin());
 }
 
 void Surface::mousePressEvent(QMouseEvent* event) {
     const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 0;
     if (button == 0) return;
-    const double s = scale();
-    emit mouseDown(button, event->position().x() / s, event->position().y() / s);
+    const QPointF twips = (event->position() - origin()) / scale();
+    emit mouseDown(button, twips.x(), twips.y());
 }

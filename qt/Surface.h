@@ -3,7 +3,9 @@
 // expects what it painted to stay; the surface keeps every painting call in a
 // list (dropping calls that later ones cover completely) and replays it at
 // whatever scale the widget has, so the picture survives being covered and
-// stays crisp when the window is resized or shown on a dense screen.
+// stays crisp when the window is resized or shown on a dense screen. A window
+// of another shape than the game's shows the game's area in its middle, with
+// the game's background tiling carried on to the window's edges.
 
 #include <QPixmap>
 #include <QWidget>
@@ -29,13 +31,15 @@ public:
 
     // Logical pixels per twip at the present widget size.
     double scale() const;
+    // The top-left corner of the game's area in the widget, in logical pixels.
+    QPointF origin() const;
     QSize sizeHint() const override;
     // How many painting calls are kept (for tests of the compaction).
     size_t keptCalls() const { return calls.size(); }
 
 signals:
     void mouseDown(int button, double x, double y);
-    void rescaled(double pixelsPerTwip);
+    void rescaled(double pixelsPerTwip, QPointF origin);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -54,14 +58,20 @@ private:
         quint64 sequence = 0;
     };
 
+    Call pictureCall(int code, double x, double y) const;
     void keep(Call call, bool opaque);
     void paintCall(QPainter& painter, const Call& call, double devicePixelsPerTwip) const;
     void renderAll();
+    void paintMargins(QPainter& painter, double devicePixelsPerTwip) const;
+    QSize deviceSize() const;
+    // The game's area on the backing, in device pixels.
+    QRect deviceArea() const;
 
     const PictureBook& pictures;
     std::vector<Call> calls;
     quint64 nextSequence = 1;
     int background = 2;
+    int marginTile = 0;  // the background tile the game laid last; 0 before the first
     QPixmap backing;
     quint64 paintedUpTo = 0;  // calls with a higher sequence are not on `backing` yet
 };

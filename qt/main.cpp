@@ -1,5 +1,6 @@
 // mirelo: the game in its window. `mirelo --scenario FILE` runs a scenario in
-// the real window instead of waiting for the user (see mirelo-cli).
+// the real window instead of waiting for the user (see mirelo-cli); `mirelo
+// FILE` is how a desktop opens a game record with it.
 
 #include <QApplication>
 #include <QFont>
@@ -7,14 +8,37 @@
 #include <fstream>
 #include <iostream>
 
-#include "system/DataFolder.h"
 #include "game/Form1.h"
+#include "platform/CommandLine.h"
 #include "platform/ScenarioPlatform.h"
 #include "platform/ScenarioRunner.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
+#include "system/DataFolder.h"
 
 namespace {
+
+const OptionSpec OPTIONS[] = {{"--maximized", false}, {"--scenario", true}};
+constexpr size_t MOST_ARGUMENTS = 1;  // the game record to open
+constexpr int WRONG_USE = 2;
+
+constexpr const char* USAGE =
+    "usage: mirelo [--maximized] [FILE]\n"
+    "       mirelo --scenario SCENARIO\n"
+    "Try 'mirelo --help' for more.\n";
+
+constexpr const char* HELP =
+    "Usage: mirelo [--maximized] [FILE]\n"
+    "       mirelo --scenario SCENARIO\n"
+    "Plays shogi with the forward rule in a window: against the computer, or two\n"
+    "people sharing the mouse. FILE is a game record to open (.棋譜, .kif, .kifu).\n"
+    "\n"
+    "  --maximized          start with the window maximised\n"
+    "  --scenario SCENARIO  play the scenario lines in SCENARIO (- for standard\n"
+    "                       input) in the window and print their trace, as\n"
+    "                       mirelo-cli does without a window\n"
+    "  -h, --help           show this help and exit\n"
+    "  --version            show the version and exit\n";
 
 QString pictureFolder() { return QString::fromStdString(os::dataFolder() + "/pictures"); }
 
@@ -25,7 +49,7 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& p
         file.open(path);
         if (!file) {
             std::cerr << "mirelo: cannot read " << path << '\n';
-            return 2;
+            return WRONG_USE;
         }
     }
     ScenarioPlatform platform(std::cout, &qtPlatform);
@@ -40,31 +64,43 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& p
     return runner.run(path == "-" ? std::cin : file);
 }
 
+// Opens the game record a file manager or the command line names. The game
+// does not read records given this way yet; it starts as usual and says so.
+void openRecordFile(const std::string& path) {
+    std::cerr << "mirelo: " << path << " is not opened: open records from the 棋譜 menu\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Read before the window system is reached, so --help works without a display.
+    const CommandLine line = readCommandLine(argc, argv, OPTIONS, MOST_ARGUMENTS);
+    switch (line.request) {
+        case CommandLine::Request::Help: std::cout << HELP; return 0;
+        case CommandLine::Request::Version: std::cout << "mirelo " MIRELO_VERSION "\n"; return 0;
+        case CommandLine::Request::Wrong: std::cerr << "mirelo: " << line.problem << '\n' << USAGE; return WRONG_USE;
+        case CommandLine::Request::Run: break;
+    }
+
     QApplication app(argc, argv);
-    // The window font of the game's design, drawn with the IPA Mincho that Debian ships.
+    QApplication::setApplicationName("mirelo");
+    QApplication::setApplicationVersion(MIRELO_VERSION);
+    // Desktops find the menu entry, and with it the icon, by this name.
+    QGuiApplication::setDesktopFileName(MIRELO_APP_ID);
+    // The window's font is ＭＳ Ｐ明朝; Debian ships the IPA Mincho faces in its place.
     QFont::insertSubstitutions("ＭＳ Ｐ明朝", {"IPAPMincho", "IPAMincho"});
 
-    const QStringList args = app.arguments();
     MainWindow window(pictureFolder());
     QtPlatform qtPlatform(window);
 
-    const qsizetype scenarioAt = args.indexOf("--scenario");
-    if (scenarioAt > 0) {
-        if (scenarioAt + 1 >= args.size()) {
-            std::cerr << "usage: mirelo [--maximized] [--scenario FILE]\n";
-            return 2;
-        }
-        return runScenario(window, qtPlatform, args[scenarioAt + 1].toStdString());
-    }
+    if (line.has("--scenario")) return runScenario(window, qtPlatform, line.options.at("--scenario"));
 
     Form1 form(qtPlatform);
     window.attach(form);
-    if (args.contains("--maximized")) window.setWindowState(Qt::WindowMaximized);
+    if (line.has("--maximized")) window.setWindowState(Qt::WindowMaximized);
     window.deliver([&] { form.Form_Load(); });
     if (window.ended()) return 0;
+    if (!line.arguments.empty()) openRecordFile(line.arguments.front());
     window.show();
     return app.exec();
 }

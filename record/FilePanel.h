@@ -28,7 +28,7 @@ struct FilePanel {
     bool drive1Visible = false;
     bool dir1Visible = false;
     bool file1Visible = false;
-    bool textVisible = false;  // Text1..Text4, Label1(0..3) and Command1 together
+    bool textVisible = false;  // the four text boxes, their labels and the RETURN button together
 
     std::string text[PANEL_TEXT_BOXES + 1];  // Text1..Text4 at 1..4; 0 unused
 

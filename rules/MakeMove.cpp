@@ -83,7 +83,7 @@ int Form1::調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移
     return ON;
 }
 
-int Form1::移動後チェック(int 移動先Y, int 移動駒種類) {
+int Form1::移動後チェック(int 移動先Y, int 移動駒種類) const {
     switch (移動駒種類) {
     case UPPER_PAWN: case UPPER_LANCE: return 移動先Y == 9 ? OFF : ON;
     case UPPER_KNIGHT: return 移動先Y > 7 ? OFF : ON;

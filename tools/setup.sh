@@ -1,15 +1,18 @@
 #!/bin/sh
 # Installs what Mirelo needs from Debian 12 (when run as root and something is
 # missing) and builds into build/.
-#   tools/setup.sh play   the game only
-#   tools/setup.sh test   the game, the tests and the benchmarks, warnings as errors
+#   tools/setup.sh play        the game only
+#   tools/setup.sh test [PKG]  the game, the tests and the benchmarks, warnings as
+#                              errors; further Debian packages the tests need
+#                              (checkers) may be named after it
 set -eu
 cd "$(dirname "$0")/.."
 mode=${1:-play}
+if [ $# -gt 0 ]; then shift; fi
 
 PACKAGES="cmake g++ make qt6-base-dev libsdl2-mixer-dev fonts-ipafont-mincho"
 if [ "$mode" = test ]; then
-    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb clang-format"
+    PACKAGES="$PACKAGES libgtest-dev libbenchmark-dev xvfb clang-format $*"
 fi
 missing=""
 for p in $PACKAGES; do

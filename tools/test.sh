@@ -1,10 +1,13 @@
 #!/bin/sh
 # Sets everything up and runs every test headless: the unit and scenario tests,
 # the real-window tests on Qt's offscreen platform, and the file-reader fuzz
-# and soak tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# and soak tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
+# then makes the Debian package and checks it.
 set -eu
 cd "$(dirname "$0")/.."
-./tools/setup.sh test
+# Besides the game: CPack's dependency reading (dpkg-shlibdeps, file) and the
+# checkers of desktop entries, AppStream metadata, MIME definitions and man pages.
+./tools/setup.sh test dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
 ./tools/check-format.sh
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
@@ -14,3 +17,5 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMIRELO_SANITIZE=ON -DMIR
       -DMIRELO_WERROR=ON
 cmake --build build-sanitize -j"$(nproc)"
 ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)"
+
+./tools/check-package.sh build

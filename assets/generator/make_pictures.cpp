@@ -9,27 +9,22 @@
 // yields the same files.
 
 #include <QDir>
-#include <QFont>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
 #include <QRadialGradient>
 #include <QString>
-
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <vector>
+
+#include "piece_art.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 constexpr int kCellW = 33;  // one board square
 constexpr int kCellH = 41;
@@ -37,39 +32,6 @@ constexpr int kTileW = 34;  // background tiles overlap their neighbour by one p
 constexpr int kTileH = 41;
 constexpr int kTitleW = 145;
 constexpr int kTitleH = 34;
-
-// SplitMix64: tiny, fast and, unlike std:: distributions, identical everywhere.
-class Rng {
-public:
-    explicit Rng(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    double unit() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
-    double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
-    int below(int n) { return int(next() % std::uint64_t(n)); }
-
-private:
-    std::uint64_t state_;
-};
-
-QColor mix(const QColor& a, const QColor& b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
-}
-
-QColor withAlpha(QColor c, double a)
-{
-    c.setAlphaF(float(a));
-    return c;
-}
 
 // Runs `draw` once for each neighbouring copy of a periodX x periodY cell, so
 // anything crossing an edge re-enters on the opposite side and the picture
@@ -88,84 +50,6 @@ void tiled(QPainter& p, double periodX, double periodY, const std::function<void
             p.restore();
         }
     }
-}
-
-// A wavy vertical line x(y) = x0 + sum of sines whose periods divide `periodY`,
-// so stacked copies join up.
-QPainterPath wavyVertical(double x0, double periodY, double amp1, int k1, double ph1, double amp2,
-                          int k2, double ph2, double yFrom, double yTo)
-{
-    QPainterPath path;
-    const int steps = 48;
-    for (int s = 0; s <= steps; ++s) {
-        double y = yFrom + (yTo - yFrom) * s / steps;
-        double x = x0 + amp1 * std::sin(2 * kPi * k1 * y / periodY + ph1) +
-                   amp2 * std::sin(2 * kPi * k2 * y / periodY + ph2);
-        if (s == 0)
-            path.moveTo(x, y);
-        else
-            path.lineTo(x, y);
-    }
-    return path;
-}
-
-// ---------------------------------------------------------------------------
-// Fonts
-
-QString gMincho;  // family used for the kanji
-QString gSerif;   // family used for the title
-
-bool setUpFonts()
-{
-    const QStringList families = QFontDatabase::families();
-    auto has = [&](const QString& f) { return families.contains(f, Qt::CaseInsensitive); };
-    if (!has("IPAPMincho") && !has("IPAMincho")) {
-        // Without fontconfig (or with a bare offscreen setup) load the files directly.
-        for (const char* file : {"/usr/share/fonts/opentype/ipafont-mincho/ipamp.ttf",
-                                 "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"})
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    }
-    const QStringList now = QFontDatabase::families();
-    for (const char* f : {"IPAPMincho", "IPAMincho"}) {
-        if (now.contains(QString::fromLatin1(f), Qt::CaseInsensitive)) {
-            gMincho = QString::fromLatin1(f);
-            break;
-        }
-    }
-    if (gMincho.isEmpty()) {
-        std::fprintf(stderr, "make_pictures: neither IPAPMincho nor IPAMincho is installed\n");
-        return false;
-    }
-    gSerif = gMincho;
-    return true;
-}
-
-// The outline of `text` scaled so its ink is `height` tall (keeping the
-// glyph's proportions, squeezed horizontally by `squeeze`) and centred on
-// `centre`.  Outlines come from a large unhinted size so every scale gets the
-// same shape.
-QPainterPath glyphPath(const QString& family, const QString& text, QPointF centre, double height,
-                       double maxWidth, double squeeze = 1.0)
-{
-    QFont font(family);
-    font.setPixelSize(200);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::PreferOutline);
-    QPainterPath raw;
-    raw.addText(0, 0, font, text);
-    const QRectF ink = raw.boundingRect();
-    double sy = height / ink.height();
-    double sx = sy * squeeze;
-    if (ink.width() * sx > maxWidth) {
-        const double k = maxWidth / (ink.width() * sx);
-        sx *= k;
-        sy *= k;
-    }
-    QTransform t;
-    t.translate(centre.x(), centre.y());
-    t.scale(sx, sy);
-    t.translate(-ink.center().x(), -ink.center().y());
-    return t.map(raw);
 }
 
 // ---------------------------------------------------------------------------
@@ -227,161 +111,6 @@ const std::array<PieceKind, 8> kKinds = {{
     {"KIN", "金", nullptr, 0.95, false},
     {"OU", "王", nullptr, 1.0, false},
 }};
-
-QPointF intersect(QPointF a1, QPointF a2, QPointF b1, QPointF b2)
-{
-    const QPointF da = a2 - a1, db = b2 - b1;
-    const double den = da.x() * db.y() - da.y() * db.x();
-    const double t = ((b1.x() - a1.x()) * db.y() - (b1.y() - a1.y()) * db.x()) / den;
-    return a1 + da * t;
-}
-
-// Outward unit normal of the edge a->b of a polygon wound clockwise on screen.
-QPointF outwardNormal(QPointF a, QPointF b)
-{
-    const QPointF d = b - a;
-    const double len = std::hypot(d.x(), d.y());
-    return QPointF(d.y() / len, -d.x() / len);
-}
-
-// Shrinks a convex polygon wound clockwise on screen by `d` on every side.
-QPolygonF inset(const QPolygonF& poly, double d)
-{
-    const int n = int(poly.size());
-    std::vector<std::pair<QPointF, QPointF>> lines;
-    for (int i = 0; i < n; ++i) {
-        QPointF a = poly[i], b = poly[(i + 1) % n];
-        QPointF off = outwardNormal(a, b) * -d;
-        lines.push_back({a + off, b + off});
-    }
-    QPolygonF out;
-    for (int i = 0; i < n; ++i) {
-        const auto& prev = lines[(i + n - 1) % n];
-        const auto& cur = lines[i];
-        out << intersect(prev.first, prev.second, cur.first, cur.second);
-    }
-    return out;
-}
-
-// Paints a shogi piece whose bounding box is w x h centred on `centre`.  The
-// light always comes from the top left of the screen, also for pieces that
-// point down, so both sides sit under the same lamp.
-void paintPiece(QPainter& p, QPointF centre, double w, double h, const QString& glyph,
-                const QColor& ink, bool pointsDown, std::uint64_t grainSeed)
-{
-    const double top = -h / 2, bottom = h / 2;
-    const double shoulderY = top + h * 0.235;
-    const double shoulderHalf = w / 2 * 0.855;
-    // Clockwise on screen when pointing up; a half turn keeps the winding.
-    QPolygonF local;
-    local << QPointF(0, top) << QPointF(shoulderHalf, shoulderY) << QPointF(w / 2, bottom)
-          << QPointF(-w / 2, bottom) << QPointF(-shoulderHalf, shoulderY);
-
-    QTransform toScreen;
-    toScreen.translate(centre.x(), centre.y());
-    if (pointsDown)
-        toScreen.rotate(180);
-    const QPolygonF outer = toScreen.map(local);
-
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-
-    // Soft shadow on the board, cast down and to the right.
-    {
-        QPainterPath shadow;
-        shadow.addPolygon(outer.translated(0.55, 0.8));
-        shadow.closeSubpath();
-        p.setBrush(Qt::NoBrush);
-        for (double width : {2.6, 1.8, 1.0}) {
-            p.setPen(QPen(QColor(60, 30, 5, 22), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            p.drawPath(shadow);
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(60, 30, 5, 70));
-        p.drawPath(shadow);
-    }
-
-    const QColor woodLight(0xE8, 0xC0, 0x74);
-    const QColor woodMid(0xD6, 0xA5, 0x58);
-    const QColor woodDark(0xB8, 0x86, 0x3E);
-    const QPointF toLight(-0.55, -0.835);
-
-    // Bevel: each edge strip shaded by how much it faces the light.
-    const double bevel = std::max(0.9, w * 0.05);
-    const QPolygonF inner = inset(outer, bevel);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < outer.size(); ++i) {
-        const int j = (i + 1) % int(outer.size());
-        const QPointF n = outwardNormal(outer[i], outer[j]);
-        const double lit = n.x() * toLight.x() + n.y() * toLight.y();  // -1 .. 1
-        QColor c = lit >= 0 ? mix(woodMid, QColor(0xF7, 0xDC, 0xA0), lit * 0.9)
-                            : mix(woodMid, QColor(0x8E, 0x60, 0x28), -lit * 0.85);
-        QPolygonF strip;
-        strip << outer[i] << outer[j] << inner[j] << inner[i];
-        p.setBrush(c);
-        // A hair of outline on each strip hides the seams between them.
-        p.setPen(QPen(c, 0.08));
-        p.drawPolygon(strip);
-    }
-
-    // Face.
-    QPainterPath face;
-    face.addPolygon(inner);
-    face.closeSubpath();
-    {
-        const QRectF b = inner.boundingRect();
-        QLinearGradient g(b.topLeft(), b.bottomRight());
-        g.setColorAt(0.0, woodLight);
-        g.setColorAt(0.55, woodMid);
-        g.setColorAt(1.0, mix(woodMid, woodDark, 0.6));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawPath(face);
-    }
-
-    // Grain of the piece, running along its length; it turns with the piece.
-    p.save();
-    p.setClipPath(face);
-    p.setTransform(toScreen, true);
-    {
-        Rng rng(grainSeed);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 11; ++i) {
-            const double x = rng.range(-w / 2, w / 2);
-            QPen pen(withAlpha(QColor(0x9A, 0x68, 0x2A), rng.range(0.08, 0.22)),
-                     rng.range(0.2, 0.45), Qt::SolidLine, Qt::FlatCap);
-            p.setPen(pen);
-            p.drawPath(wavyVertical(x, h * 2, rng.range(0.1, 0.5), 1, rng.range(0, 2 * kPi),
-                                    rng.range(0.05, 0.2), 3, rng.range(0, 2 * kPi), top - 1,
-                                    bottom + 1));
-        }
-    }
-    p.restore();
-
-    // Thin dark edge round the whole piece, plus a faint crease where bevel
-    // meets face.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(QColor(0x7A, 0x52, 0x22), 0.35), 0.25, Qt::SolidLine, Qt::FlatCap,
-                  Qt::MiterJoin));
-    p.drawPolygon(inner);
-    p.setPen(QPen(QColor(0x3C, 0x24, 0x0E), 0.6, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.drawPolygon(outer);
-
-    // The character sits in the body, below the point.
-    if (!glyph.isEmpty()) {
-        const QPointF c(0, top + h * 0.60);
-        QPainterPath text =
-            glyphPath(gMincho, glyph, c, h * 0.54, w * 0.72, 0.94);
-        text = toScreen.map(text);
-        p.setPen(QPen(ink, 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(ink);
-        p.drawPath(text);
-    }
-    p.restore();
-}
-
-const QColor kBlackInk(0x16, 0x10, 0x0C);
-const QColor kRedInk(0xB4, 0x14, 0x14);
 
 // King size; the others are scaled from it.
 constexpr double kKingW = 27.6;
@@ -663,8 +392,7 @@ void paintTitle(QPainter& p)
                0x7171E);
 
     // The name in gold.
-    QPainterPath word =
-        glyphPath(gSerif, QStringLiteral("Mirelo"), QPointF(84.0, 17.0), 20.0, 106.0, 1.0);
+    QPainterPath word = glyphPath(minchoFamily(), QStringLiteral("Mirelo"), QPointF(84.0, 17.0), 20.0, 106.0, 1.0);
     // "Mirelo" has no descenders, so centring its ink centres the word on the plaque.
     QLinearGradient g(QPointF(0, 7), QPointF(0, 27));
     g.setColorAt(0.0, QColor(0xFB, 0xEC, 0xB4));

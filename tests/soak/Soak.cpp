@@ -1,7 +1,6 @@
 #include "tests/soak/Soak.h"
 
 #include <algorithm>
-#include <array>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -9,16 +8,15 @@
 
 #include "game/PieceCode.h"
 #include "platform/Sfen.h"
-#include "rules/MoveList.h"
+#include "tests/support/PositionInvariants.h"
+#include "tests/support/RandomMoves.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr double CELL_X0 = 1050, CELL_Y0 = 100, CELL_W = 495, CELL_H = 615;
-
-double cellX(int x) { return CELL_X0 + CELL_W * x + CELL_W / 2; }
-double cellY(int y) { return CELL_Y0 + CELL_H * y + CELL_H / 2; }
+double cellX(int x) { return Form1::BOARD_LEFT + Form1::SQUARE_WIDTH * x + Form1::SQUARE_WIDTH / 2; }
+double cellY(int y) { return Form1::BOARD_TOP + Form1::SQUARE_HEIGHT * y + Form1::SQUARE_HEIGHT / 2; }
 
 const char* const RANDOM_TEXTS[] = {"", "game", "対局", "a/b", "..", ".", "名人戦", "x\\y", "ｶﾀｶﾅ", "😀", "  "};
 
@@ -72,18 +70,10 @@ void Soak::prepareRecordFiles() {
         f.START_Click();
         bool upper = false;
         for (int ply = 0; ply < 40 + 30 * game && f.winner == 0; ++ply) {
-            std::vector<std::array<int, 5>> moves;
-            forEachAllowedMove(f, upper, [&](int fx, int fy, int tx, int ty, int code) {
-                moves.push_back({fx, fy, tx, ty, code});
-            });
-            if (moves.empty()) break;
-            const auto m = moves[pick(static_cast<int>(moves.size()))];
-            int placed = m[4];
-            if (f.調査_駒成(m[0], m[1], m[2], m[3], m[4]) == Form1::ON &&
-                (f.移動後チェック(m[3], m[4]) == Form1::OFF || chance(50)))
-                placed = f.promotedPiece;
-            f.手順保存(m[0], m[1], m[2], m[3], m[4], placed, 0, pick(100000), 0, pick(100));
-            f.駒移動(m[0], m[1], m[2], m[3], placed);
+            const auto m = randomplay::randomMove(f, upper, random);
+            if (!m) break;
+            f.手順保存(m->fromX, m->fromY, m->toX, m->toY, m->code, m->placed, 0, pick(100000), 0, pick(100));
+            randomplay::makeOnBoard(f, *m);
             upper = !upper;
         }
         if (f.winner != 0) continue;
@@ -134,7 +124,7 @@ void Soak::oneEvent() {
     } else if (kind < 75) {
         menuCommand();
     } else if (kind < 77) {
-        const int code = chance(3) ? 27 : pick(128);
+        const int code = chance(3) ? Form1::ESC_KEY : pick(128);
         deliver("key " + std::to_string(code), [&] { form->Form_KeyPress(code); });
     } else if (kind < 90) {
         platform.clock += pick(4000) / 1000.0;
@@ -170,9 +160,9 @@ void Soak::plausibleClick() {
         for (int x = 1; x <= 9; ++x)
             for (int y = 1; y <= 9; ++y)
                 if (upper ? piece::isUpper(f.board[x][y]) : piece::isLower(f.board[x][y])) own.push_back({x, y});
-        for (int k = 1; k <= 7; ++k) {
-            if (!upper && f.lowerHand[k] > 0) own.push_back({11, k + 2});
-            if (upper && f.upperHand[k] > 0) own.push_back({-1, 8 - k});
+        for (int k = Form1::HAND_PAWN; k <= Form1::HAND_ROOK; ++k) {
+            if (!upper && f.lowerHand[k] > 0) own.push_back({Form1::LOWER_STAND_X, piece::lowerStandRow(k)});
+            if (upper && f.upperHand[k] > 0) own.push_back({Form1::UPPER_STAND_X, piece::upperStandRow(k)});
         }
         if (!own.empty()) {
             const auto o = own[pick(static_cast<int>(own.size()))];
@@ -243,28 +233,8 @@ void Soak::panelEvent() {
 
 std::string Soak::brokenInvariant() const {
     const Form1& f = *form;
-    int pieces = 0, kings = 0;
-    for (int i = 0; i <= 9; ++i)
-        if (f.board[0][i] != 0 || f.board[i][0] != 0) return "row or column 0 written";
-    for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) {
-            const int c = f.board[x][y];
-            if (c == 0) continue;
-            if (!piece::isBoardCode(c)) return "code " + std::to_string(c) + " on the board";
-            ++pieces;
-            kings += piece::abs(c) == 950;
-        }
-    int lower = 0, upper = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (f.lowerHand[k] < 0 || f.upperHand[k] < 0) return "a negative hand";
-        lower += f.lowerHand[k];
-        upper += f.upperHand[k];
-    }
-    if (lower != f.lowerHandCount || upper != f.upperHandCount) return "a hand total differs from its hand";
     const int handicap = f.handicapSet == Form1::ON ? piece::abs(f.handicapLevel) : 0;
-    if (pieces + lower + upper + (2 - kings) != 40 - handicap)
-        return "pieces on the board and in hand: " + std::to_string(pieces + lower + upper) + " with " +
-               std::to_string(kings) + " kings and handicap " + std::to_string(handicap);
+    if (std::string broken = ::brokenInvariant(f, {.handicapPieces = handicap}); !broken.empty()) return broken;
     if (f.recordIndex < 0 || f.recordIndex > f.recordLength || f.recordLength > Form1::RECORD_CAPACITY)
         return "recordIndex " + std::to_string(f.recordIndex) + ", recordLength " + std::to_string(f.recordLength);
     if (f.turn != 0 && f.turn != f.lowerSide && f.turn != f.upperSide) return "turn " + std::to_string(f.turn);

@@ -11,6 +11,7 @@
 
 #include "game/PieceCode.h"
 #include "rules/MoveList.h"
+#include "tests/support/RandomMoves.h"
 #include "tests/support/TestForm.h"
 
 namespace recordtest {
@@ -37,18 +38,16 @@ std::string freshFolder(const std::string& tag) {
 
 namespace {
 
-struct Move {
-    int fromX, fromY, toX, toY, code;
-};
+using randomplay::Move;
 
 // True when the upper side could take the lower king after the lower side plays m.
-bool exposesLowerKing(const Form1& game, const Move& m, int placed) {
+bool exposesLowerKing(const Form1& game, const Move& m) {
     TestForm s;
     std::string error;
     sfen::apply(*sfen::parse(sfen::of(game), error), s.form);
     s.form.lowerSide = -1;
     s.form.upperSide = 1;
-    s.form.駒移動(m.fromX, m.fromY, m.toX, m.toY, placed);
+    randomplay::makeOnBoard(s.form, m);
     bool exposed = false;
     forEachAllowedMove(s.form, true, [&](int, int, int tx, int ty, int) {
         exposed = exposed || s.form.board[tx][ty] == Form1::LOWER_KING;
@@ -57,28 +56,17 @@ bool exposesLowerKing(const Form1& game, const Move& m, int placed) {
 }
 
 // One move of the side to move, chosen at random but with captures, drops and
-// promotions favoured so that every kind of record entry turns up.
-bool playRandomMove(TestForm& t, std::mt19937& random, bool kingSafe) {
+// promotions favoured so that every kind of record entry turns up. A taken
+// king would end the game, so none is taken.
+bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
     Form1& f = t.form;
     const bool upper = f.turn == f.upperSide;
-    std::vector<Move> all, special;
-    forEachAllowedMove(f, upper, [&](int fx, int fy, int tx, int ty, int code) {
-        const int target = f.board[tx][ty];
-        if (piece::abs(target) == Form1::UPPER_KING) return;  // a taken king ends the game
-        const Move m{fx, fy, tx, ty, code};
-        all.push_back(m);
-        if (target != 0 || piece::isDropSource(fx) || f.調査_駒成(fx, fy, tx, ty, code) == Form1::ON)
-            special.push_back(m);
-    });
     for (int attempt = 0; attempt < 40; ++attempt) {
-        const std::vector<Move>& pool = !special.empty() && random() % 3 != 0 ? special : all;
-        if (pool.empty()) return false;
-        const Move m = pool[random() % pool.size()];
-        bool promote = false;
-        if (f.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.code) == Form1::ON)
-            promote = f.移動後チェック(m.toY, m.code) == Form1::OFF || random() % 4 != 0;
-        const int placed = promote ? piece::promoted(m.code) : m.code;
-        if (kingSafe && exposesLowerKing(f, m, placed)) continue;
+        const auto chosen = randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
+        if (!chosen) return false;
+        const Move& m = *chosen;
+        const bool promote = m.placed != m.code;
+        if (kingSafe && exposesLowerKing(f, m)) continue;
         // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
         const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
         const int before = f.recordIndex;
@@ -99,7 +87,7 @@ bool playRandomMove(TestForm& t, std::mt19937& random, bool kingSafe) {
 // the human's moves are the odd entries left empty). The clock advances a few
 // seconds (with fractions) before every human move.
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
-    std::mt19937 random(seed);
+    std::mt19937_64 random(seed);
     Form1& f = t.form;
     f.Form_Load();
     f.setChecked(Menu::KEIKA, true);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "game/PieceCode.h"
+#include "tests/support/PositionInvariants.h"
 #include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
 
@@ -58,31 +59,6 @@ struct Snapshot {
                clocks[1] == o.clocks[1] && std::memcmp(&record, &o.record, sizeof record) == 0;
     }
 };
-
-// What must hold at every step through a loaded record; empty when it does.
-std::string unsound(const Form1& f) {
-    int pieces = 0, kings = 0;
-    for (int x = 0; x <= 9; ++x)
-        for (int y = 0; y <= 9; ++y) {
-            const int c = f.board[x][y];
-            if (c == 0) continue;
-            if (x == 0 || y == 0) return "row or column 0 written";
-            if (!piece::isBoardCode(c)) return "code " + std::to_string(c) + " on the board";
-            ++pieces;
-            kings += piece::abs(c) == Form1::UPPER_KING;
-        }
-    int lower = 0, upper = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (f.lowerHand[k] < 0 || f.upperHand[k] < 0) return "negative hand";
-        lower += f.lowerHand[k];
-        upper += f.upperHand[k];
-    }
-    if (f.lowerHand[0] != 0 || f.upperHand[0] != 0) return "hand index 0 written";
-    if (lower != f.lowerHandCount || upper != f.upperHandCount) return "hand totals disagree with the hands";
-    if (kings < 1) return "both kings gone";
-    if (pieces + lower + upper != 38 + kings) return "pieces lost or made";
-    return "";
-}
 
 // The damage done to a file, one or a few of these at a time.
 class Mutator {
@@ -246,7 +222,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
         for (int n = 1; n <= f.recordLength; ++n) {
             f.AFTER_Click();
             ASSERT_EQ(f.recordIndex, n);
-            const std::string problem = unsound(f);
+            const std::string problem = brokenInvariant(f, {});
             ASSERT_EQ(problem, "") << "file " << i << " move " << n << ": " << sfen::of(f);
             ++stepped;
         }
@@ -261,7 +237,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
         }
         while (f.recordIndex > 0) f.REPLAY_Click();
         ASSERT_EQ(sfen::of(f), start) << "file " << i;
-        ASSERT_EQ(unsound(f), "");
+        ASSERT_EQ(brokenInvariant(f, {}), "");
         // The next file is read at some move of this one.
         for (int n = static_cast<int>(mutator.pick(static_cast<unsigned>(f.recordLength + 1))); n > 0; --n)
             f.AFTER_Click();

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QMessageBox>
 #include <QTest>
@@ -12,22 +15,26 @@
 #include "game/Form1.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
-QImage picture(const char* name) {
-    QImage image(QString(PICTURE_FOLDER) + "/" + name + "@1x.png");
+QImage picture(const char* name, int scale = 1) {
+    QImage image(QString(PICTURE_FOLDER) + "/" + name + "@" + QString::number(scale) + "x.png");
     image.setDevicePixelRatio(1);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// Top-left pixel of grid cell (x, y) at 100 %.
-QPoint cellPixel(double x, double y) {
-    return QPoint(static_cast<int>(std::lround((1050 + 495 * x) / 15.0)),
-                  static_cast<int>(std::lround((100 + 615 * y) / 15.0)));
+// Top-left pixel of grid cell (x, y) at `scale` times 100 %, from the game's area's corner.
+QPoint cellPixel(double x, double y, int scale = 1) {
+    return QPoint(static_cast<int>(std::lround((1050 + 495 * x) * scale / 15.0)),
+                  static_cast<int>(std::lround((100 + 615 * y) * scale / 15.0)));
 }
 
+const QSize DESIGN_PIXELS(592, 487);
+
 struct Window : testing::Test {
+    TempFolder folder;  // the game starts without a settings file and leaves none behind
     MainWindow window{PICTURE_FOLDER};
     QtPlatform platform{window};
     Form1 form{platform};
@@ -50,10 +57,17 @@ struct Window : testing::Test {
         QApplication::processEvents();
         return window.surface().grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    // Whether the cell at (x, y) shows exactly this picture inside its outline.
-    static bool shows(const QImage& shot, int x, int y, const char* name) {
-        const QRect inner(1, 1, 31, 39);
-        return shot.copy(inner.translated(cellPixel(x, y))) == picture(name).copy(inner);
+    // Whether the cell at (x, y) shows exactly this picture inside its outline,
+    // with the game's area at `origin` drawn at `scale` times 100 %.
+    static bool shows(const QImage& shot, int x, int y, const char* name, int scale = 1, QPoint origin = {}) {
+        const QRect inner(scale, scale, 31 * scale, 39 * scale);
+        return shot.copy(inner.translated(origin + cellPixel(x, y, scale))) == picture(name, scale).copy(inner);
+    }
+    // Resizes the window so that its painting surface gets this size.
+    void resizeSurface(QSize size) {
+        window.resize(size + window.size() - window.surface().size());
+        QApplication::processEvents();
+        ASSERT_EQ(window.surface().size(), size);
     }
 };
 
@@ -93,7 +107,9 @@ TEST_F(Window, KeepsItsPictureWhenRepaintedAndScalesWithTheWindow) {
         return image.convertToFormat(QImage::Format_RGB32);
     }();
     const double k = window.surface().scale();
-    const QPoint at(static_cast<int>(std::lround((1050 + 495 * 2) * k)), static_cast<int>(std::lround((100 + 615 * 2) * k)));
+    const QPointF origin = window.surface().origin();
+    const QPoint at(static_cast<int>(std::lround(origin.x() + (1050 + 495 * 2) * k)),
+                    static_cast<int>(std::lround(origin.y() + (100 + 615 * 2) * k)));
     EXPECT_EQ(large.copy(QRect(at + QPoint(2, 2), QSize(60, 76))), rook2x.copy(2, 2, 60, 76));
 }
 
@@ -131,6 +147,114 @@ TEST_F(Window, MenusCarryTheGamesCheckMarks) {
     window.action(Menu::MIDORI)->trigger();
     EXPECT_EQ(window.action(Menu::MIDORI)->isChecked(), midori);
     EXPECT_EQ(window.action(Menu::MIDORI)->isChecked(), form.isChecked(Menu::MIDORI));
+}
+
+// Whether every pixel of `region` shows the background tile laid on the
+// game's grid from the game's area at `origin`, as the game lays it.
+bool tiledWith(const QImage& shot, QRect region, const QImage& tile, int scale, QPoint origin) {
+    const QPoint grid = origin + cellPixel(0, 0, scale);
+    const QSize step(33 * scale, 41 * scale);
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const int tileX = ((x - grid.x()) % step.width() + step.width()) % step.width();
+            const int tileY = ((y - grid.y()) % step.height() + step.height()) % step.height();
+            if (shot.pixel(x, y) != tile.pixel(tileX, tileY)) return false;
+        }
+    return true;
+}
+
+struct OddShape {
+    const char* name;
+    QSize surface;
+    int scale;     // the game's area is drawn at this many times 100 %
+    QRect margin;  // a strip outside the game's area, in surface pixels
+};
+
+class WindowOfAnotherShape : public Window, public testing::WithParamInterface<OddShape> {};
+
+TEST_P(WindowOfAnotherShape, CentresTheGameAndFillsTheRestWithTheBackground) {
+    const OddShape shape = GetParam();
+    resizeSurface(shape.surface);
+    const QPoint origin((shape.surface.width() - DESIGN_PIXELS.width() * shape.scale) / 2,
+                        (shape.surface.height() - DESIGN_PIXELS.height() * shape.scale) / 2);
+    const QImage shot = surface();
+    EXPECT_TRUE(shows(shot, 2, 2, "UE_SYA0", shape.scale, origin));
+    EXPECT_TRUE(shows(shot, 5, 5, "KARA_MASU", shape.scale, origin));
+    EXPECT_TRUE(tiledWith(shot, shape.margin, picture("HAIKEI_MIDORI", shape.scale), shape.scale, origin));
+
+    // Another background kind reaches the margins too.
+    window.action(Menu::UCHU)->trigger();
+    EXPECT_TRUE(tiledWith(surface(), shape.margin, picture("HAIKEI_UCHU", shape.scale), shape.scale, origin));
+}
+
+TEST_P(WindowOfAnotherShape, MapsClicksAndPlacesTheFilePanelInTheCentredArea) {
+    const OddShape shape = GetParam();
+    resizeSurface(shape.surface);
+    const QPoint origin((shape.surface.width() - DESIGN_PIXELS.width() * shape.scale) / 2,
+                        (shape.surface.height() - DESIGN_PIXELS.height() * shape.scale) / 2);
+    window.deliver([&] { form.START_Click(); });
+    const auto click = [&](int x, int y) {
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, origin + cellPixel(x + 0.5, y + 0.5, shape.scale));
+    };
+    click(7, 7);
+    click(7, 6);
+    EXPECT_EQ(form.board[7][6], Form1::LOWER_PAWN);
+    EXPECT_EQ(form.board[7][7], Form1::EMPTY);
+
+    window.action(Menu::KIFU_READ)->trigger();
+    QApplication::processEvents();
+    const auto drives = window.surface().findChildren<QComboBox*>();
+    ASSERT_EQ(drives.size(), 1);
+    ASSERT_TRUE(drives[0]->isVisible());
+    const QPoint driveTwips(240, 360);  // where the game puts its drive list
+    EXPECT_EQ(drives[0]->geometry().topLeft(), origin + driveTwips * shape.scale / 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shapes, WindowOfAnotherShape,
+                         testing::Values(
+                             // Wider than the game at 100 %: margins left and right.
+                             OddShape{"Wide", QSize(1000, 487), 1, QRect(0, 0, 200, 487)},
+                             // Taller than the game at 200 %: margins above and below.
+                             OddShape{"Tall", QSize(1184, 1400), 2, QRect(0, 1200, 1184, 200)}),
+                         [](const testing::TestParamInfo<OddShape>& shape) { return std::string(shape.param.name); });
+
+// The share of a label's box its ink covers: yellow, or yellow blended into
+// the black shadow or the green background at the glyphs' edges.
+double yellowShare(const QImage& shot, QRect box) {
+    int yellow = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (qRed(p) > 128 && qGreen(p) > 128 && qBlue(p) < 96) ++yellow;
+        }
+    return static_cast<double>(yellow) / (box.width() * box.height());
+}
+
+TEST_F(Window, LabelsKeepTheirWeightAtEverySize) {
+    // The file label over column 5 (16 pt) and the rank label of row 5 (12 pt).
+    const QPoint labels[] = {QPoint(5, 0), QPoint(10, 5)};
+    constexpr int LARGE = 4;  // its glyphs are over 64 pixels tall
+    const QImage small = surface();
+    resizeSurface(DESIGN_PIXELS * LARGE);
+    const QImage large = surface();
+    for (const QPoint& cell : labels) {
+        const QRect box1(cellPixel(cell.x(), cell.y()), QSize(33, 41));
+        const QRect box4(cellPixel(cell.x(), cell.y(), LARGE), QSize(33, 41) * LARGE);
+        const double ratio = yellowShare(large, box4) / yellowShare(small, box1);
+        EXPECT_NEAR(ratio, 1.0, 0.2) << "label in cell " << cell.x() << "," << cell.y();
+    }
+}
+
+TEST_F(Window, ShowsTheApplicationIconInEverySize) {
+    const QIcon icon = window.windowIcon();
+    const QFileInfoList files = QDir(ICON_FOLDER).entryInfoList({"*.png"});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QFileInfo& file : files) {
+        const QImage drawn(file.filePath());
+        const QImage shown = icon.pixmap(drawn.size()).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), drawn.convertToFormat(QImage::Format_ARGB32))
+            << file.fileName().toStdString();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+# Installs the build into a fresh folder, as a user would, for the tests of
+# the installed tree.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} OUTPUT_QUIET RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()

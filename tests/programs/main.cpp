@@ -1,0 +1,11 @@
+// The programs run as separate processes; Qt's process and MIME helpers want an application object.
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
