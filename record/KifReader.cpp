@@ -82,6 +82,7 @@ private:
     int positionLine = 0;  // the first line that describes the start
     std::optional<StandardReplay> replay;
     std::vector<std::optional<MoveTime>> times;
+    std::optional<MoveTime> endTime;  // the time on the line that ends the game
 };
 
 ReadResult Reader::read(const std::vector<std::string>& lines) {
@@ -191,6 +192,7 @@ std::optional<ReadError> Reader::movesLine(std::string_view line, int number) {
         return ReadError{Problem::Malformed, number};
     if (parsed->ending) {
         game.ending = *parsed->ending;
+        endTime = parsed->time;
         phase = Phase::Ended;
         return std::nullopt;
     }
@@ -237,33 +239,33 @@ void Reader::addComment(std::string_view text) {
 
 // Both clocks at every move. A line gives the mover's time and total; the
 // other side's clock stands where its own last move left it, and before its
-// first move where that move started from.
+// first move where that move started from. A side that makes no move has its
+// clock on the end line, when it is the one to end the game.
 void Reader::fillTimes() {
-    long total[2] = {};
+    long lowerTotal = 0, upperTotal = 0;
     for (size_t i = 0; i < game.moves.size(); ++i) {
         const Side mover = moverOf(game.start, i);
-        Move& m = game.moves[i];
+        long& total = mover == Side::Lower ? lowerTotal : upperTotal;
         const long seconds = times[i] ? times[i]->seconds : 0;
-        const long after =
-            times[i] && times[i]->total ? *times[i]->total : total[mover == Side::Lower ? 0 : 1] + seconds;
-        timeAfter(m, mover) = after;
-        timeBefore(m, mover) = std::max(0L, after - seconds);
-        total[mover == Side::Lower ? 0 : 1] = after;
+        total = times[i] && times[i]->total ? *times[i]->total : total + seconds;
+        timeAfter(game.moves[i], mover) = total;
+        timeBefore(game.moves[i], mover) = std::max(0L, total - seconds);
     }
     for (const Side side : {Side::Lower, Side::Upper}) {
         long clock = 0;
+        if (endTime && endTime->total && sideToMoveAtEnd(game) == side)
+            clock = std::max(0L, *endTime->total - endTime->seconds);
         for (size_t i = 0; i < game.moves.size(); ++i)
             if (moverOf(game.start, i) == side) {
                 clock = timeBefore(game.moves[i], side);
                 break;
             }
         for (size_t i = 0; i < game.moves.size(); ++i) {
-            Move& m = game.moves[i];
             if (moverOf(game.start, i) == side) {
-                clock = timeAfter(m, side);
+                clock = timeAfter(game.moves[i], side);
             } else {
-                timeBefore(m, side) = clock;
-                timeAfter(m, side) = clock;
+                timeBefore(game.moves[i], side) = clock;
+                timeAfter(game.moves[i], side) = clock;
             }
         }
     }

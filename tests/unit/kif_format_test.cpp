@@ -139,6 +139,18 @@ TEST(KifWriter, EndingsReadBack) {
     EXPECT_EQ(linesOf(utf8Text(unfinished)).back(), "   5 ４五角打     ( 1:05/00:01:22)");
 }
 
+// A side that never moves in the record has its clock only on the end line,
+// as the total of the side that resigns or stops.
+TEST(KifWriter, AClockWithoutAMoveTravelsOnTheEndLine) {
+    kif::Game game = knownGame();
+    game.moves = {{3, 7, 3, 6, -10, -10, 0, 30, 42, 40, 40, ""}};
+    const std::vector<std::string> lines = linesOf(utf8Text(game));
+    EXPECT_EQ(lines[lines.size() - 2], "   2 投了         ( 0:00/00:00:40)");
+    const kif::Move back = read(utf8Text(game)).moves[0];
+    EXPECT_EQ(std::vector<long>({back.lowerTimeBefore, back.lowerTimeAfter, back.upperTimeBefore, back.upperTimeAfter}),
+              (std::vector<long>{30, 42, 40, 40}));
+}
+
 // A king's capture is no move of standard shogi, and the move before it left
 // the king en prise: the loser resigns instead of making it.
 TEST(KifWriter, AKingsCaptureIsWrittenAsTheLosersResignation) {
