@@ -23,11 +23,11 @@ struct Sample {
 
 std::vector<Sample> samples() {
     std::vector<Sample> list = {
-        {"even", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); }, false},
-        {"even_king_taken", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); }, true},
-        {"even_upper_first", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, true); }, false},
+        {"even", [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, false); }, false},
+        {"even_king_taken", [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, false); }, true},
+        {"even_upper_first", [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, true); }, false},
         {"turned_board",
-         [](Form1& f, std::mt19937& random) {
+         [](Form1& f, std::mt19937_64& random) {
              kiftest::startOnLadder(f, 0, false);
              kiftest::playRandomMoves(f, random, 40, false);
              f.REVERSE_Click();
@@ -37,7 +37,7 @@ std::vector<Sample> samples() {
     for (int level = -10; level <= 10; ++level)
         if (level != 0)
             list.push_back({"ladder" + std::to_string(level),
-                            [level](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, level, level > 0); },
+                            [level](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, level, level > 0); },
                             level % 3 == 0});
     return list;
 }

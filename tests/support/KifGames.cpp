@@ -2,21 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "game/PieceCode.h"
 #include "record/StandardReplay.h"
-#include "rules/MoveList.h"
+#include "tests/support/RandomMoves.h"
 
 namespace kiftest {
 namespace {
 
-struct Candidate {
-    int fromX, fromY, toX, toY, code;
-};
+// A move that takes a king, when the side has one; promoted only where it must.
+std::optional<randomplay::Move> kingCapture(Form1& f, bool upper) {
+    for (randomplay::Move m : randomplay::allowedMoves(f, upper)) {
+        if (piece::abs(f.board[m.toX][m.toY]) != Vocabulary::KING) continue;
+        if (f.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.code) == Form1::ON &&
+            f.移動後チェック(m.toY, m.code) == Form1::OFF)
+            m.placed = piece::promoted(m.code);
+        return m;
+    }
+    return std::nullopt;
+}
 
 // Seconds a move takes: whole ones and a fraction, sometimes none at all.
-double thinkingTime(std::mt19937& random) {
+double thinkingTime(std::mt19937_64& random) {
     return static_cast<double>(random() % 900) / 10.0;
 }
 
@@ -65,30 +74,22 @@ std::string sfenOf(const kif::Position& p) {
     return text.substr(0, text.rfind(' '));  // without the move number
 }
 
-std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937& random, int plies, bool takeKing) {
+std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937_64& random, int plies, bool takeKing) {
     std::vector<kif::Position> positions;
     for (int ply = 0; ply < plies && !f.recordIsFull(); ++ply) {
         const bool upper = f.turn == f.upperSide;
-        std::vector<Candidate> moves, kingCaptures;
-        forEachAllowedMove(f, upper, [&](int fx, int fy, int tx, int ty, int code) {
-            (piece::abs(f.board[tx][ty]) == Vocabulary::KING ? kingCaptures : moves).push_back({fx, fy, tx, ty, code});
-        });
-        const std::vector<Candidate>& pool = takeKing && !kingCaptures.empty() ? kingCaptures : moves;
-        if (pool.empty()) break;
-        const Candidate m = pool[random() % pool.size()];
-        int placed = m.code;
-        if (f.調査_駒成(m.fromX, m.fromY, m.toX, m.toY, m.code) == Form1::ON &&
-            (f.移動後チェック(m.toY, m.code) == Form1::OFF || random() % 3 != 0))
-            placed = piece::promoted(m.code);
+        std::optional<randomplay::Move> m = takeKing ? kingCapture(f, upper) : std::nullopt;
+        if (!m) m = randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
+        if (!m) break;
         const double lowerBefore = f.lowerTime, upperBefore = f.upperTime;
         (upper ? f.upperTime : f.lowerTime) += thinkingTime(random);
         // A person's drop from the upper stand is recorded with the row clicked,
         // the computer's with the hand index; the record holds both kinds.
         const int recordedFromY =
-            m.fromX == Vocabulary::UPPER_STAND_X && random() % 2 == 0 ? piece::upperStandRow(m.fromY) : m.fromY;
-        f.手順保存(m.fromX, recordedFromY, m.toX, m.toY, m.code, placed, lowerBefore, f.lowerTime, upperBefore,
+            m->fromX == Vocabulary::UPPER_STAND_X && random() % 2 == 0 ? piece::upperStandRow(m->fromY) : m->fromY;
+        f.手順保存(m->fromX, recordedFromY, m->toX, m->toY, m->code, m->placed, lowerBefore, f.lowerTime, upperBefore,
                    f.upperTime);
-        f.駒移動(m.fromX, m.fromY, m.toX, m.toY, placed);
+        randomplay::makeOnBoard(f, *m);
         f.moveNumber += 1;
         f.turn = upper ? f.lowerSide : f.upperSide;
         positions.push_back(positionOf(f));
@@ -119,7 +120,7 @@ PlayedGame playFrom(const SetUp& setUp, unsigned seed, int plies, bool takeKing)
     TestForm t;
     Form1& f = t.form;
     f.Form_Load();
-    std::mt19937 random(seed);
+    std::mt19937_64 random(seed);
     setUp(f, random);
     PlayedGame played;
     played.positions.push_back(positionOf(f));

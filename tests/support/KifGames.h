@@ -24,7 +24,7 @@ std::string sfenOf(const kif::Position& position);
 // Plays up to `plies` random moves the game allows the side to move, from the
 // form's position; with `takeKing` a king is taken as soon as one can be, and
 // the game ends there. Returns the positions after each move.
-std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937& random, int plies, bool takeKing);
+std::vector<kif::Position> playRandomMoves(Form1& f, std::mt19937_64& random, int plies, bool takeKing);
 
 // Moves 1..recordIndex of the form's record from the start given, clocks cut
 // to whole seconds.
@@ -40,7 +40,7 @@ struct PlayedGame {
     std::vector<kif::Position> positions;  // the start, then after each move
     bool kingTaken = false;
 };
-using SetUp = std::function<void(Form1&, std::mt19937&)>;
+using SetUp = std::function<void(Form1&, std::mt19937_64&)>;
 PlayedGame playFrom(const SetUp& setUp, unsigned seed, int plies, bool takeKing);
 
 // How many of the record's moves a KIF file holds: all but a king's capture

@@ -291,8 +291,8 @@ std::vector<Seed> seeds() {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         const int level = static_cast<int>(seed) - 1;
         kif::Game game =
-            kiftest::playFrom([level](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, level, level > 0); }, seed,
-                              80, seed == 4)
+            kiftest::playFrom([level](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, level, level > 0); },
+                              seed, 80, seed == 4)
                 .game;
         game.moves[seed].comment = "評価値 +" + std::to_string(seed * 100);
         game.otherFields = {{"棋戦", "試験"}};
@@ -300,7 +300,7 @@ std::vector<Seed> seeds() {
         for (const Format format : {Format::Kif, Format::Kifu}) list.push_back({*kif::writeKif(game, format), format});
     }
     // The longest record, so that one more move is one too many.
-    const kif::Game longest = kiftest::playFrom([](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); },
+    const kif::Game longest = kiftest::playFrom([](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, false); },
                                                 500, kif::MAX_MOVES, false)
                                   .game;
     list.push_back({*kif::writeKif(longest, Format::Kifu), Format::Kifu});

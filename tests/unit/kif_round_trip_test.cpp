@@ -81,10 +81,10 @@ struct Start {
 
 std::vector<Start> starts() {
     std::vector<Start> list = {
-        {"even start", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); }},
-        {"even start, upper side first", [](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, true); }},
+        {"even start", [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, false); }},
+        {"even start, upper side first", [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, true); }},
         {"turned board",
-         [](Form1& f, std::mt19937& random) {
+         [](Form1& f, std::mt19937_64& random) {
              kiftest::startOnLadder(f, 0, false);
              kiftest::playRandomMoves(f, random, 30, false);
              f.REVERSE_Click();
@@ -94,9 +94,10 @@ std::vector<Start> starts() {
     for (int level = -10; level <= 10; ++level)
         for (const bool upperFirst : {true, false})
             if (level != 0)
-                list.push_back(
-                    {"ladder " + std::to_string(level) + (upperFirst ? ", upper side first" : ""),
-                     [level, upperFirst](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, level, upperFirst); }});
+                list.push_back({"ladder " + std::to_string(level) + (upperFirst ? ", upper side first" : ""),
+                                [level, upperFirst](Form1& f, std::mt19937_64&) {
+                                    kiftest::startOnLadder(f, level, upperFirst);
+                                }});
     return list;
 }
 
@@ -146,8 +147,8 @@ TEST(KifRoundTrip, GamesPlayedWithTheMouseReadBack) {
 
 // The longest record the game holds, ended by the computer found mated.
 TEST(KifRoundTrip, FiveHundredMovesEndedByMate) {
-    kiftest::PlayedGame played = kiftest::playFrom([](Form1& f, std::mt19937&) { kiftest::startOnLadder(f, 0, false); },
-                                                   77, kif::MAX_MOVES, false);
+    kiftest::PlayedGame played = kiftest::playFrom(
+        [](Form1& f, std::mt19937_64&) { kiftest::startOnLadder(f, 0, false); }, 77, kif::MAX_MOVES, false);
     kif::Game& game = played.game;
     ASSERT_EQ(game.moves.size(), static_cast<size_t>(kif::MAX_MOVES));
     game.ending = kif::Ending::Mated;
