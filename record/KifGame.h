@@ -26,6 +26,14 @@ constexpr int signOf(Side side) {
 constexpr int BOARD_SIZE = Vocabulary::boardSize;
 constexpr int HAND_KINDS = Vocabulary::HAND_KINDS;  // hand index 1 pawn .. 7 rook
 
+// The notation numbers files from the right: file 9 is column x = 1.
+constexpr int fileOfColumn(int x) {
+    return BOARD_SIZE + 1 - x;
+}
+constexpr int columnOfFile(int file) {
+    return BOARD_SIZE + 1 - file;
+}
+
 struct Position {
     int board[BOARD_SIZE + 1][BOARD_SIZE + 1]{};  // [x][y]; row and column 0 stay empty
     int lowerHand[HAND_KINDS + 1]{};

@@ -17,7 +17,6 @@ constexpr int CLOCK_PARTS = 3;  // hours:minutes:seconds at the most
 constexpr int MOVE_TIME_PARTS = 2, TOTAL_TIME_PARTS = 3;
 constexpr int SIXTY = 60;
 constexpr int MOVE_TEXT_COLUMNS = 13;  // the time starts in the same column on every line
-constexpr int FILE_COUNT = 9;
 
 constexpr std::string_view SAME_SQUARE = "同";
 constexpr std::string_view WRITTEN_SAME_SQUARE = "同　";
@@ -141,13 +140,13 @@ std::string moveText(const Move& m, bool sameSquare) {
     if (sameSquare) {
         text = WRITTEN_SAME_SQUARE;
     } else {
-        text = fileDigit(FILE_COUNT + 1 - m.toX);
+        text = fileDigit(fileOfColumn(m.toX));
         text += rankNumeral(m.toY);
     }
     text += moveName(m.movedPiece);
     if (piece::isDropSource(m.fromX)) return text + std::string(DROP);
     if (m.placedPiece != m.movedPiece) text += PROMOTES;
-    return text + "(" + std::to_string(FILE_COUNT + 1 - m.fromX) + std::to_string(m.fromY) + ")";
+    return text + "(" + std::to_string(fileOfColumn(m.fromX)) + std::to_string(m.fromY) + ")";
 }
 
 std::string formatMoveLine(int number, std::string_view text, long seconds, long total) {

@@ -24,7 +24,6 @@ constexpr std::string_view LOWER_PLAYER_KEYS[] = {"先手", "下手"};
 constexpr std::string_view UPPER_PLAYER_KEYS[] = {"後手", "上手"};
 constexpr std::string_view START_TIME_KEY = "開始日時", HANDICAP_KEY = "手合割";
 constexpr std::string_view DIAGRAM_FOLLOWS = "その他";  // 手合割 of a start given by a diagram
-constexpr int FILE_COUNT = 9;
 
 template <size_t N>
 bool isOneOf(std::string_view text, const std::string_view (&words)[N]) {
@@ -214,7 +213,7 @@ std::optional<Move> Reader::moveOf(const NotatedMove& n) const {
         m.toX = game.moves.back().toX;
         m.toY = game.moves.back().toY;
     } else {
-        m.toX = FILE_COUNT + 1 - n.toFile;
+        m.toX = columnOfFile(n.toFile);
         m.toY = n.toRank;
     }
     m.movedPiece = n.pieceCode * signOf(side);
@@ -224,7 +223,7 @@ std::optional<Move> Reader::moveOf(const NotatedMove& n) const {
         m.fromY = side == Side::Lower ? piece::lowerStandRow(k) : k;
         m.placedPiece = m.movedPiece;
     } else {
-        m.fromX = FILE_COUNT + 1 - n.fromFile;
+        m.fromX = columnOfFile(n.fromFile);
         m.fromY = n.fromRank;
         m.placedPiece = n.promotes ? piece::promoted(m.movedPiece) : m.movedPiece;
     }
