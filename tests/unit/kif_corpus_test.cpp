@@ -52,6 +52,8 @@ TEST(KifCorpus, EveryFileReadsToItsLastPosition) {
          Ending::Resigned, "ASCII のコロン"},
         {"declared_utf8.kif", "lnsgkgsnl/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 3",
          Ending::Interrupted, "先手の対局者名"},
+        {"shogidokoro_style.kif", "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 13",
+         Ending::Repetition, "エンジンA"},
         {"king_taken.kifu", "+R8/9/9/9/9/9/9/9/4K4 w P 2", Ending::None, ""},
         {"bom_utf8_right_lance.kif", "1nsg1gsnl/1r3k1b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL b - 4",
          Ending::None, ""},
