@@ -404,20 +404,4 @@ TEST(KifDateTime, WhatProgramsWrite) {
     EXPECT_EQ(kif::formatDateTime({2024, 5, 6, 7, 8, 9}), "2024/05/06 07:08:09");
 }
 
-TEST(KifReader, RefusalMessages) {
-    struct Case {
-        kif::ReadError error;
-        const char* message;
-    } const cases[] = {
-        {{kif::Problem::TooLarge, 0}, "棋譜ﾌｧｲﾙが大きすぎます"},
-        {{kif::Problem::Unreadable, 3}, "棋譜ﾌｧｲﾙの 3 行目が読めません"},
-        {{kif::Problem::Malformed, 12}, "棋譜ﾌｧｲﾙの 12 行目が正しくありません"},
-        {{kif::Problem::UnknownHandicap, 2}, "棋譜ﾌｧｲﾙの 2 行目の手合割が分かりません"},
-        {{kif::Problem::BadPosition, 4}, "棋譜ﾌｧｲﾙの 4 行目の局面が正しくありません"},
-        {{kif::Problem::IllegalMove, 9}, "棋譜ﾌｧｲﾙの 9 行目の指し手は指せません"},
-        {{kif::Problem::TooManyMoves, 507}, "棋譜ﾌｧｲﾙの 507 行目で500手を超えています"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(kif::messageOf(c.error), c.message);
-}
-
 }  // namespace
