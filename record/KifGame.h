@@ -16,23 +16,15 @@ namespace kif {
 // (or 下手) in the notation, the upper side 後手 (or 上手).
 enum class Side { Lower, Upper };
 
-constexpr Side opponent(Side side) {
-    return side == Side::Lower ? Side::Upper : Side::Lower;
-}
-constexpr int signOf(Side side) {
-    return side == Side::Lower ? -1 : 1;
-}
+constexpr Side opponent(Side side) { return side == Side::Lower ? Side::Upper : Side::Lower; }
+constexpr int signOf(Side side) { return side == Side::Lower ? -1 : 1; }
 
 constexpr int BOARD_SIZE = Vocabulary::boardSize;
 constexpr int HAND_KINDS = Vocabulary::HAND_KINDS;  // hand index 1 pawn .. 7 rook
 
 // The notation numbers files from the right: file 9 is column x = 1.
-constexpr int fileOfColumn(int x) {
-    return BOARD_SIZE + 1 - x;
-}
-constexpr int columnOfFile(int file) {
-    return BOARD_SIZE + 1 - file;
-}
+constexpr int fileOfColumn(int x) { return BOARD_SIZE + 1 - x; }
+constexpr int columnOfFile(int file) { return BOARD_SIZE + 1 - file; }
 
 struct Position {
     int board[BOARD_SIZE + 1][BOARD_SIZE + 1]{};  // [x][y]; row and column 0 stay empty
@@ -57,18 +49,10 @@ struct Move {
 };
 
 // One side's clock fields of a move.
-inline long& timeBefore(Move& m, Side side) {
-    return side == Side::Lower ? m.lowerTimeBefore : m.upperTimeBefore;
-}
-inline long& timeAfter(Move& m, Side side) {
-    return side == Side::Lower ? m.lowerTimeAfter : m.upperTimeAfter;
-}
-inline long timeBefore(const Move& m, Side side) {
-    return side == Side::Lower ? m.lowerTimeBefore : m.upperTimeBefore;
-}
-inline long timeAfter(const Move& m, Side side) {
-    return side == Side::Lower ? m.lowerTimeAfter : m.upperTimeAfter;
-}
+inline long& timeBefore(Move& m, Side side) { return side == Side::Lower ? m.lowerTimeBefore : m.upperTimeBefore; }
+inline long& timeAfter(Move& m, Side side) { return side == Side::Lower ? m.lowerTimeAfter : m.upperTimeAfter; }
+inline long timeBefore(const Move& m, Side side) { return side == Side::Lower ? m.lowerTimeBefore : m.upperTimeBefore; }
+inline long timeAfter(const Move& m, Side side) { return side == Side::Lower ? m.lowerTimeAfter : m.upperTimeAfter; }
 
 // How the record ends. A record that ends with the taking of a king needs none:
 // the capture says who won.

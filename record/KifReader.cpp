@@ -50,9 +50,7 @@ bool isBranchLine(std::string_view line) {
     return false;
 }
 
-Side moverOf(const Position& start, size_t index) {
-    return index % 2 == 0 ? start.toMove : opponent(start.toMove);
-}
+Side moverOf(const Position& start, size_t index) { return index % 2 == 0 ? start.toMove : opponent(start.toMove); }
 
 class Reader {
 public:
@@ -282,13 +280,13 @@ ReadResult readKif(std::string_view bytes, Format format) {
 std::string messageOf(const ReadError& error) {
     const std::string line = "棋譜ﾌｧｲﾙの " + std::to_string(error.line) + " 行目";
     switch (error.problem) {
-        case Problem::TooLarge: return "棋譜ﾌｧｲﾙが大きすぎます";
-        case Problem::Unreadable: return line + "が読めません";
-        case Problem::Malformed: return line + "が正しくありません";
-        case Problem::UnknownHandicap: return line + "の手合割が分かりません";
-        case Problem::BadPosition: return line + "の局面が正しくありません";
-        case Problem::IllegalMove: return line + "の指し手は指せません";
-        case Problem::TooManyMoves: return line + "で" + std::to_string(MAX_MOVES) + "手を超えています";
+    case Problem::TooLarge: return "棋譜ﾌｧｲﾙが大きすぎます";
+    case Problem::Unreadable: return line + "が読めません";
+    case Problem::Malformed: return line + "が正しくありません";
+    case Problem::UnknownHandicap: return line + "の手合割が分かりません";
+    case Problem::BadPosition: return line + "の局面が正しくありません";
+    case Problem::IllegalMove: return line + "の指し手は指せません";
+    case Problem::TooManyMoves: return line + "で" + std::to_string(MAX_MOVES) + "手を超えています";
     }
     return line + "が正しくありません";
 }

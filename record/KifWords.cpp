@@ -78,22 +78,16 @@ int indexOf(const std::string_view (&table)[N], std::string_view text) {
 
 }  // namespace
 
-std::string_view fileDigit(int file) {
-    return file >= 1 && file <= DIGITS ? FILE_DIGITS[file] : "";
-}
+std::string_view fileDigit(int file) { return file >= 1 && file <= DIGITS ? FILE_DIGITS[file] : ""; }
 
-std::string_view rankNumeral(int rank) {
-    return rank >= 1 && rank <= DIGITS ? NUMERALS[rank] : "";
-}
+std::string_view rankNumeral(int rank) { return rank >= 1 && rank <= DIGITS ? NUMERALS[rank] : ""; }
 
 int fileOfDigit(std::string_view character) {
     const int file = indexOf(FILE_DIGITS, character);
     return file != 0 ? file : indexOf(ASCII_DIGITS, character);
 }
 
-int rankOfNumeral(std::string_view character) {
-    return indexOf(NUMERALS, character);
-}
+int rankOfNumeral(std::string_view character) { return indexOf(NUMERALS, character); }
 
 std::string countNumeral(int count) {
     if (count <= 1) return "";

@@ -71,12 +71,12 @@ std::string closingLine(const Game& written, const Labels& labels) {
     const std::string winnerLabel(labels.of(winner(written).value_or(next)));
     const std::string word(endingWord(written.ending));
     switch (written.ending) {
-        case Ending::Resigned: return count + winnerLabel + "の勝ち";
-        case Ending::TimeUp: return count + "時間切れにより" + winnerLabel + "の勝ち";
-        case Ending::FoulWin:
-        case Ending::EnteringKing: return count + winnerLabel + "の" + word;
-        case Ending::FoulLoss: return count + std::string(labels.of(next)) + "の" + word;
-        default: return count + word;
+    case Ending::Resigned: return count + winnerLabel + "の勝ち";
+    case Ending::TimeUp: return count + "時間切れにより" + winnerLabel + "の勝ち";
+    case Ending::FoulWin:
+    case Ending::EnteringKing: return count + winnerLabel + "の" + word;
+    case Ending::FoulLoss: return count + std::string(labels.of(next)) + "の" + word;
+    default: return count + word;
     }
 }
 

@@ -30,13 +30,9 @@ bool isStep(const Step (&steps)[N], int dx, int dy) {
     return false;
 }
 
-int sign(int v) {
-    return (v > 0) - (v < 0);
-}
+int sign(int v) { return (v > 0) - (v < 0); }
 
-Side ownerOf(int code) {
-    return code < 0 ? Side::Lower : Side::Upper;
-}
+Side ownerOf(int code) { return code < 0 ? Side::Lower : Side::Upper; }
 
 // Whether every square strictly between the two (on one line) is empty.
 bool pathIsClear(const Position& p, int fromX, int fromY, int toX, int toY) {
@@ -54,44 +50,40 @@ bool reaches(const Position& p, int code, int fromX, int fromY, int toX, int toY
     const bool straightLine = (dx == 0) != (dy == 0);
     const bool clear = (diagonalLine || straightLine) && pathIsClear(p, fromX, fromY, toX, toY);
     switch (piece::abs(code)) {
-        case V::PAWN: return isStep(FORWARD, dx, dy);
-        case V::LANCE: return dx == 0 && dy > 0 && clear;
-        case V::KNIGHT: return isStep(KNIGHT_JUMPS, dx, dy);
-        case V::SILVER: return isStep(SILVER_STEPS, dx, dy);
-        case V::GOLD:
-        case V::TOKIN:
-        case V::PROMOTED_LANCE:
-        case V::PROMOTED_KNIGHT:
-        case V::PROMOTED_SILVER: return isStep(GOLD_STEPS, dx, dy);
-        case V::BISHOP: return diagonalLine && clear;
-        case V::HORSE: return (diagonalLine && clear) || isStep(ORTHOGONALS, dx, dy);
-        case V::ROOK: return straightLine && clear;
-        case V::DRAGON: return (straightLine && clear) || isStep(DIAGONALS, dx, dy);
-        case V::KING: return isStep(ALL_AROUND, dx, dy);
-        default: return false;
+    case V::PAWN: return isStep(FORWARD, dx, dy);
+    case V::LANCE: return dx == 0 && dy > 0 && clear;
+    case V::KNIGHT: return isStep(KNIGHT_JUMPS, dx, dy);
+    case V::SILVER: return isStep(SILVER_STEPS, dx, dy);
+    case V::GOLD:
+    case V::TOKIN:
+    case V::PROMOTED_LANCE:
+    case V::PROMOTED_KNIGHT:
+    case V::PROMOTED_SILVER: return isStep(GOLD_STEPS, dx, dy);
+    case V::BISHOP: return diagonalLine && clear;
+    case V::HORSE: return (diagonalLine && clear) || isStep(ORTHOGONALS, dx, dy);
+    case V::ROOK: return straightLine && clear;
+    case V::DRAGON: return (straightLine && clear) || isStep(DIAGONALS, dx, dy);
+    case V::KING: return isStep(ALL_AROUND, dx, dy);
+    default: return false;
     }
 }
 
 // Rows still ahead of a piece of `side` standing on row y.
-int rowsAhead(Side side, int y) {
-    return side == Side::Upper ? BOARD_SIZE - y : y - 1;
-}
+int rowsAhead(Side side, int y) { return side == Side::Upper ? BOARD_SIZE - y : y - 1; }
 
 // An unpromoted pawn or lance on the last row, or a knight on the last two,
 // could never move again.
 bool isDeadThere(int code, int y) {
     const int ahead = rowsAhead(ownerOf(code), y);
     switch (piece::abs(code)) {
-        case V::PAWN:
-        case V::LANCE: return ahead < 1;
-        case V::KNIGHT: return ahead < 2;
-        default: return false;
+    case V::PAWN:
+    case V::LANCE: return ahead < 1;
+    case V::KNIGHT: return ahead < 2;
+    default: return false;
     }
 }
 
-bool inZone(Side side, int y) {
-    return rowsAhead(side, y) < ZONE_DEPTH;
-}
+bool inZone(Side side, int y) { return rowsAhead(side, y) < ZONE_DEPTH; }
 
 bool hasPawnInColumn(const Position& p, Side side, int x) {
     for (int y = 1; y <= BOARD_SIZE; ++y)
@@ -105,9 +97,7 @@ bool isStandSquare(Side side, int k, int x, int y) {
                                : x == V::UPPER_STAND_X && y == k;
 }
 
-bool isSide(int code, Side side) {
-    return side == Side::Lower ? piece::isLower(code) : piece::isUpper(code);
-}
+bool isSide(int code, Side side) { return side == Side::Lower ? piece::isLower(code) : piece::isUpper(code); }
 
 }  // namespace
 

@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 # checkers of desktop entries, AppStream metadata, MIME definitions and man pages.
 ./tools/setup.sh test dpkg-dev file desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
 ./tools/check-format.sh
+# An independent KIF reader for a test of the records the game writes (skipped
+# when Node.js or the npm registry is out of reach).
+./tools/install-kif-checker.sh build/kif-checker
 
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -25,9 +25,7 @@ std::optional<randomplay::Move> kingCapture(Form1& f, bool upper) {
 }
 
 // Seconds a move takes: whole ones and a fraction, sometimes none at all.
-double thinkingTime(std::mt19937_64& random) {
-    return static_cast<double>(random() % 900) / 10.0;
-}
+double thinkingTime(std::mt19937_64& random) { return static_cast<double>(random() % 900) / 10.0; }
 
 }  // namespace
 

@@ -32,9 +32,7 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-std::string utf8Text(const kif::Game& game) {
-    return *kif::writeKif(game, Format::Kifu);
-}
+std::string utf8Text(const kif::Game& game) { return *kif::writeKif(game, Format::Kifu); }
 
 kif::Game read(const std::string& text, Format format = Format::Kifu) {
     const kif::ReadResult result = kif::readKif(text, format);

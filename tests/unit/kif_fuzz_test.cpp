@@ -142,72 +142,72 @@ private:
         std::vector<std::string> lines = split(bytes);
         const size_t line = pick(lines.size());
         switch (pick(14)) {
-            case 0:  // bits flipped anywhere
-                for (int n = 1 + static_cast<int>(pick(4)); n > 0 && !bytes.empty(); --n)
-                    bytes[pick(bytes.size())] ^= static_cast<char>(1u << pick(8));
-                return seed;
-            case 1:  // cut short
-                bytes.resize(pick(bytes.size() + 1));
-                return seed;
-            case 2:  // a line twice, or gone
-                if (lines.empty()) return seed;
-                if (pick(2) == 0)
-                    lines.insert(lines.begin() + line, lines[line]);
-                else
-                    lines.erase(lines.begin() + line);
-                break;
-            case 3:  // two lines exchanged
-                if (!lines.empty()) std::swap(lines[line], lines[pick(lines.size())]);
-                break;
-            case 4:
-            case 5: {  // a word put into a line, or over part of it
-                if (lines.empty()) return seed;
-                std::string& text = lines[line];
-                const size_t at = pick(text.size() + 1);
-                const std::string word = encoded(WORDS[pick(std::size(WORDS))], seed.format);
-                if (pick(2) == 0)
-                    text.insert(at, word);
-                else
-                    text.replace(at, std::min(word.size(), text.size() - at), word);
-                break;
-            }
-            case 6:  // a line of its own where it may not belong
-                lines.insert(lines.begin() + line, encoded(LINES[pick(std::size(LINES))], seed.format) + "\r");
-                break;
-            case 7: {  // a move renumbered
-                if (lines.empty()) return seed;
-                std::string& text = lines[line];
-                const size_t digit = text.find_first_of("0123456789");
-                if (digit != std::string::npos) text[digit] = static_cast<char>('0' + pick(10));
-                break;
-            }
-            case 8:  // read in the other encoding
-                seed.format = seed.format == Format::Kif ? Format::Kifu : Format::Kif;
-                return seed;
-            case 9: {  // one more move after the last, numbered on
-                const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& text) {
-                    return text.size() > 5 && text[3] >= '0' && text[3] <= '9';
-                });
-                if (last == lines.rend()) return seed;
-                const int number = std::atoi(last->c_str());
-                const std::string& move = lines[pick(lines.size())];
-                lines.insert(last.base(), std::to_string(number + 1) + move.substr(std::min<size_t>(4, move.size())));
-                break;
-            }
-            case 10:  // line ends of another system
-                for (std::string& text : lines)
-                    if (!text.empty() && text.back() == '\r') text.pop_back();
-                break;
-            case 11:  // nothing but the header, nothing at all, or far too much
-                if (pick(4) == 0)
-                    lines.push_back("*" + std::string(kif::MAX_FILE_BYTES, 'x'));
-                else
-                    lines.resize(pick(std::min<size_t>(lines.size(), 20) + 1));
-                break;
-            default:  // a move that still reads, but names another square or piece
-                if (lines.empty()) return seed;
-                lines[line] = otherMove(lines[line], seed.format);
-                break;
+        case 0:  // bits flipped anywhere
+            for (int n = 1 + static_cast<int>(pick(4)); n > 0 && !bytes.empty(); --n)
+                bytes[pick(bytes.size())] ^= static_cast<char>(1u << pick(8));
+            return seed;
+        case 1:  // cut short
+            bytes.resize(pick(bytes.size() + 1));
+            return seed;
+        case 2:  // a line twice, or gone
+            if (lines.empty()) return seed;
+            if (pick(2) == 0)
+                lines.insert(lines.begin() + line, lines[line]);
+            else
+                lines.erase(lines.begin() + line);
+            break;
+        case 3:  // two lines exchanged
+            if (!lines.empty()) std::swap(lines[line], lines[pick(lines.size())]);
+            break;
+        case 4:
+        case 5: {  // a word put into a line, or over part of it
+            if (lines.empty()) return seed;
+            std::string& text = lines[line];
+            const size_t at = pick(text.size() + 1);
+            const std::string word = encoded(WORDS[pick(std::size(WORDS))], seed.format);
+            if (pick(2) == 0)
+                text.insert(at, word);
+            else
+                text.replace(at, std::min(word.size(), text.size() - at), word);
+            break;
+        }
+        case 6:  // a line of its own where it may not belong
+            lines.insert(lines.begin() + line, encoded(LINES[pick(std::size(LINES))], seed.format) + "\r");
+            break;
+        case 7: {  // a move renumbered
+            if (lines.empty()) return seed;
+            std::string& text = lines[line];
+            const size_t digit = text.find_first_of("0123456789");
+            if (digit != std::string::npos) text[digit] = static_cast<char>('0' + pick(10));
+            break;
+        }
+        case 8:  // read in the other encoding
+            seed.format = seed.format == Format::Kif ? Format::Kifu : Format::Kif;
+            return seed;
+        case 9: {  // one more move after the last, numbered on
+            const auto last = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& text) {
+                return text.size() > 5 && text[3] >= '0' && text[3] <= '9';
+            });
+            if (last == lines.rend()) return seed;
+            const int number = std::atoi(last->c_str());
+            const std::string& move = lines[pick(lines.size())];
+            lines.insert(last.base(), std::to_string(number + 1) + move.substr(std::min<size_t>(4, move.size())));
+            break;
+        }
+        case 10:  // line ends of another system
+            for (std::string& text : lines)
+                if (!text.empty() && text.back() == '\r') text.pop_back();
+            break;
+        case 11:  // nothing but the header, nothing at all, or far too much
+            if (pick(4) == 0)
+                lines.push_back("*" + std::string(kif::MAX_FILE_BYTES, 'x'));
+            else
+                lines.resize(pick(std::min<size_t>(lines.size(), 20) + 1));
+            break;
+        default:  // a move that still reads, but names another square or piece
+            if (lines.empty()) return seed;
+            lines[line] = otherMove(lines[line], seed.format);
+            break;
         }
         bytes = join(lines);
         return seed;

@@ -16,23 +16,19 @@ namespace {
 
 constexpr const char* EVEN = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1";
 
-int columnOf(char file) {
-    return 10 - (file - '0');
-}
-int rowOf(char rank) {
-    return rank - 'a' + 1;
-}
+int columnOf(char file) { return 10 - (file - '0'); }
+int rowOf(char rank) { return rank - 'a' + 1; }
 
 int upperCodeOf(char letter) {
     switch (letter) {
-        case 'P': return 10;
-        case 'L': return 20;
-        case 'N': return 30;
-        case 'S': return 100;
-        case 'G': return 110;
-        case 'B': return 800;
-        case 'R': return 900;
-        default: return 0;
+    case 'P': return 10;
+    case 'L': return 20;
+    case 'N': return 30;
+    case 'S': return 100;
+    case 'G': return 110;
+    case 'B': return 800;
+    case 'R': return 900;
+    default: return 0;
     }
 }
 
