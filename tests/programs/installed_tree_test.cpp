@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "game/Vocabulary.h"
 #include "tests/support/RunProgram.h"
 
 namespace {
@@ -75,8 +76,11 @@ TEST_F(InstalledTree, ShowsTheBoardInItsWindowFromAnotherFolder) {
         QImage picture(installed(QString("share/mirelo/pictures/%1@1x.png").arg(name)));
         picture.setDevicePixelRatio(1);
         const QRect inner(1, 1, 31, 39);  // inside the square's outline
-        const QPoint cell(static_cast<int>(std::lround((1050 + 495 * x) / 15.0)),
-                          top + static_cast<int>(std::lround((100 + 615 * y) / 15.0)));
+        constexpr double TWIPS_PER_PIXEL = 15;
+        const QPoint cell(
+            static_cast<int>(std::lround((Vocabulary::BOARD_LEFT + Vocabulary::SQUARE_WIDTH * x) / TWIPS_PER_PIXEL)),
+            top + static_cast<int>(
+                      std::lround((Vocabulary::BOARD_TOP + Vocabulary::SQUARE_HEIGHT * y) / TWIPS_PER_PIXEL)));
         return shot.copy(inner.translated(cell)) == picture.convertToFormat(QImage::Format_RGB32).copy(inner);
     };
     EXPECT_TRUE(shows(2, 2, "UE_SYA0"));

@@ -62,8 +62,8 @@ TEST_F(RunningClock, RedrawsOncePerWholeSecond) {
 TEST_F(RunningClock, TheMoverAddsTheRunningMoveToItsTotal) {
     t.platform.clock = 1012.7;
     t.form.Timer1_Timer();
-    t.form.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * 7 + 247, 100 + 615 * 7 + 307);
-    t.form.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * 7 + 247, 100 + 615 * 6 + 307);
+    clickCell(t.form, Form1::LEFT_BUTTON, 7, 7);
+    clickCell(t.form, Form1::LEFT_BUTTON, 7, 6);
     EXPECT_NEAR(t.form.lowerTime, 12.7, 1e-9);
     EXPECT_NEAR(t.form.moveRecord.lowerTimeAfter[1], 12.7, 1e-9);
     EXPECT_DOUBLE_EQ(t.form.moveStartTime, 1012.7);

@@ -75,8 +75,8 @@ TEST(MoveRecord, TheFiveHundredAndFirstMoveIsRefused) {
     f.moveNumber = Form1::RECORD_CAPACITY;
     t.takeTrace();
     const std::string before = sfen::of(f);
-    f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * 7 + 247, 100 + 615 * 7 + 307);
-    f.Form_MouseDown(Form1::LEFT_BUTTON, 0, 1050 + 495 * 7 + 247, 100 + 615 * 6 + 307);
+    clickCell(f, Form1::LEFT_BUTTON, 7, 7);
+    clickCell(f, Form1::LEFT_BUTTON, 7, 6);
     EXPECT_EQ(sfen::of(f), before);
     EXPECT_EQ(f.recordIndex, Form1::RECORD_CAPACITY);
     EXPECT_EQ(f.clickState, 0);

@@ -27,8 +27,10 @@ QImage picture(const char* name, int scale = 1) {
 
 // Top-left pixel of grid cell (x, y) at `scale` times 100 %, from the game's area's corner.
 QPoint cellPixel(double x, double y, int scale = 1) {
-    return QPoint(static_cast<int>(std::lround((1050 + 495 * x) * scale / 15.0)),
-                  static_cast<int>(std::lround((100 + 615 * y) * scale / 15.0)));
+    return QPoint(
+        static_cast<int>(std::lround((Form1::BOARD_LEFT + Form1::SQUARE_WIDTH * x) * scale / Surface::TWIPS_PER_PIXEL)),
+        static_cast<int>(
+            std::lround((Form1::BOARD_TOP + Form1::SQUARE_HEIGHT * y) * scale / Surface::TWIPS_PER_PIXEL)));
 }
 
 const QSize DESIGN_PIXELS(592, 487);
@@ -108,8 +110,8 @@ TEST_F(Window, KeepsItsPictureWhenRepaintedAndScalesWithTheWindow) {
     }();
     const double k = window.surface().scale();
     const QPointF origin = window.surface().origin();
-    const QPoint at(static_cast<int>(std::lround(origin.x() + (1050 + 495 * 2) * k)),
-                    static_cast<int>(std::lround(origin.y() + (100 + 615 * 2) * k)));
+    const QPoint at(static_cast<int>(std::lround(origin.x() + (Form1::BOARD_LEFT + Form1::SQUARE_WIDTH * 2) * k)),
+                    static_cast<int>(std::lround(origin.y() + (Form1::BOARD_TOP + Form1::SQUARE_HEIGHT * 2) * k)));
     EXPECT_EQ(large.copy(QRect(at + QPoint(2, 2), QSize(60, 76))), rook2x.copy(2, 2, 60, 76));
 }
 
