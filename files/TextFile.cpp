@@ -1,27 +1,12 @@
 #include "files/TextFile.h"
 
-#include <exception>
-#include <filesystem>
-#include <iterator>
-
+#include "files/SafeWrite.h"
 #include "files/ShiftJis.h"
 
 namespace textfile {
 
-bool readLines(const std::string& path, std::vector<std::string>& lines) {
-    // Only a regular file: reading a folder of that name would throw.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return false;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        return false;
-    }
-    if (file.bad()) return false;
-    lines.clear();
+std::vector<std::string> splitLines(const std::string& bytes) {
+    std::vector<std::string> lines;
     std::string line;
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
@@ -34,7 +19,14 @@ bool readLines(const std::string& path, std::vector<std::string>& lines) {
         }
     }
     if (!line.empty()) lines.push_back(line);
-    return true;
+    return lines;
+}
+
+files::ReadResult readLines(const std::string& path, std::vector<std::string>& lines, std::size_t maxBytes) {
+    std::string bytes;
+    const files::ReadResult result = files::readWholeFile(path, bytes, maxBytes);
+    if (result == files::ReadResult::Read) lines = splitLines(bytes);
+    return result;
 }
 
 bool writeLines(const std::string& path, const std::vector<std::string>& utf8Lines) {
@@ -44,11 +36,7 @@ bool writeLines(const std::string& path, const std::vector<std::string>& utf8Lin
         if (!encoded) return false;
         bytes += *encoded + "\r\n";
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    return !file.fail();
+    return files::writeFileSafely(path, bytes);
 }
 
 }  // namespace textfile

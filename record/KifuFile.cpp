@@ -2,8 +2,7 @@
 // through it. A file read is checked whole before anything changes, so a
 // damaged or hostile file never puts an impossible position on the board.
 
-#include <cstdint>
-#include <filesystem>
+#include <cstddef>
 #include <vector>
 
 #include "files/ShiftJis.h"
@@ -31,19 +30,7 @@ std::string headerLine(std::string text) {
 
 // The largest file a record can fill is some 20 000 bytes; anything far
 // larger is not read into memory at all.
-constexpr std::uintmax_t MAX_FILE_BYTES = 1 << 20;
-
-enum class ReadResult { Read, Unopenable, TooLarge };
-
-// Only a regular file of a size a record can have is read.
-ReadResult readRecordFile(const std::string& path, std::vector<std::string>& lines) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return ReadResult::Unopenable;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) return ReadResult::Unopenable;
-    if (size > MAX_FILE_BYTES) return ReadResult::TooLarge;
-    return textfile::readLines(path, lines) ? ReadResult::Read : ReadResult::Unopenable;
-}
+constexpr std::size_t MAX_FILE_BYTES = 1 << 20;
 
 size_t characterCount(const std::string& utf8) {
     size_t count = 0;
@@ -110,13 +97,14 @@ void Form1::Command1_Click() {
 void Form1::File1_Click(const std::string& fileName) {
     // Everything is read and checked first: a file that is refused changes nothing.
     std::vector<std::string> lines;
-    const ReadResult read =
-        isPlainFileName(fileName) ? readRecordFile(filePanel.filePath + "/" + fileName, lines) : ReadResult::Unopenable;
-    if (read == ReadResult::TooLarge) {
+    const files::ReadResult read = isPlainFileName(fileName)
+                                       ? textfile::readLines(filePanel.filePath + "/" + fileName, lines, MAX_FILE_BYTES)
+                                       : files::ReadResult::Unopenable;
+    if (read == files::ReadResult::TooLarge) {
         platform.messageBox("棋譜", "棋譜ﾌｧｲﾙが大きすぎます", BoxButtons::Ok);
         return;
     }
-    if (read != ReadResult::Read) {
+    if (read != files::ReadResult::Read) {
         platform.messageBox("棋譜", "棋譜ﾌｧｲﾙを開けません", BoxButtons::Ok);
         return;
     }

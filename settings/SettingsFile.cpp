@@ -21,6 +21,9 @@ constexpr BackgroundLine BACKGROUND_LINES[] = {
     {"背景画=煉瓦", Form1::BG_RENGA, Menu::RENGA},
 };
 
+// Four short lines; a file far larger is no settings file of ours.
+constexpr std::size_t MAX_SETTINGS_BYTES = 4096;
+
 const std::vector<std::string> DEFAULT_LINES = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
 
 // A raw line of the file against a text of the program.
@@ -33,7 +36,7 @@ bool lineIs(const std::string& raw, const char* utf8) {
 
 void Form1::読込_環境設定ファイル() {
     std::vector<std::string> lines;
-    const bool readable = textfile::readLines(SETTINGS_FILE, lines);
+    const bool readable = textfile::readLines(SETTINGS_FILE, lines, MAX_SETTINGS_BYTES) == files::ReadResult::Read;
     const auto line = [&](size_t i) -> const std::string* {
         return readable && i < lines.size() ? &lines[i] : nullptr;
     };
