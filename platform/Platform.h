@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "game/DateTime.h"
 #include "game/Score.h"
 
 struct FilePanel;
@@ -58,6 +60,8 @@ public:
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual double clockSeconds() = 0;
+    // The local date and time, when the platform knows them.
+    virtual std::optional<DateTime> localDateTime() = 0;
 
     // Window placement in twips; a maximised window reports its top edge at -60.
     virtual double windowTop() = 0;

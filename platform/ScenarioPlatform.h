@@ -23,6 +23,8 @@ public:
     std::function<void(const ScoredCandidate&)> candidateListener;
     std::deque<BoxAnswer> answers;
     double clock = 0;
+    // The calendar a scripted run sees: none, unless a test sets one.
+    std::optional<DateTime> dateTime;
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;
@@ -35,6 +37,7 @@ public:
     void candidateScored(const ScoredCandidate& candidate) override;
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
+    std::optional<DateTime> localDateTime() override { return dateTime; }
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

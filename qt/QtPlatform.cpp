@@ -1,5 +1,6 @@
 #include "qt/QtPlatform.h"
 
+#include <QDateTime>
 #include <QMessageBox>
 #include <QTime>
 
@@ -45,6 +46,12 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 }
 
 double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::optional<DateTime> QtPlatform::localDateTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return DateTime{now.date().year(),   now.date().month(),  now.date().day(),
+                    now.time().hour(),   now.time().minute(), now.time().second()};
+}
 
 double QtPlatform::windowTop() {
     if (window.windowState() & Qt::WindowMaximized) return Vocabulary::MAXIMISED_TOP;

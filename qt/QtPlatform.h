@@ -21,6 +21,7 @@ public:
     void panelChanged(const FilePanel& panel) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
+    std::optional<DateTime> localDateTime() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;
