@@ -49,8 +49,8 @@ double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartO
 
 std::optional<DateTime> QtPlatform::localDateTime() {
     const QDateTime now = QDateTime::currentDateTime();
-    return DateTime{now.date().year(),   now.date().month(),  now.date().day(),
-                    now.time().hour(),   now.time().minute(), now.time().second()};
+    return DateTime{now.date().year(), now.date().month(),  now.date().day(),
+                    now.time().hour(), now.time().minute(), now.time().second()};
 }
 
 double QtPlatform::windowTop() {

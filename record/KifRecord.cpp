@@ -56,9 +56,8 @@ Game gameOfRecord(const Form1& form, int last, const RecordNames& names) {
         // names the hand kind.
         const int fromY = r.fromX[n] == Vocabulary::UPPER_STAND_X ? piece::handIndex(r.movedPiece[n]) : r.fromY[n];
         game.moves.push_back({r.fromX[n], fromY, r.toX[n], r.toY[n], r.movedPiece[n], r.placedPiece[n],
-                              r.capturedPiece[n], wholeSeconds(r.lowerTimeBefore[n]),
-                              wholeSeconds(r.lowerTimeAfter[n]), wholeSeconds(r.upperTimeBefore[n]),
-                              wholeSeconds(r.upperTimeAfter[n]), ""});
+                              r.capturedPiece[n], wholeSeconds(r.lowerTimeBefore[n]), wholeSeconds(r.lowerTimeAfter[n]),
+                              wholeSeconds(r.upperTimeBefore[n]), wholeSeconds(r.upperTimeAfter[n]), ""});
     }
     const bool endedHere = form.recordEnding.entry == last && form.recordEnding.how != Ending::None;
     game.ending = endedHere ? form.recordEnding.how : Ending::Interrupted;

@@ -23,8 +23,8 @@ RecordRead readKifRecordFile(const std::string& path, kif::Format format) {
     if (const auto* error = std::get_if<kif::ReadError>(&result)) return kif::messageOf(*error);
     ReadRecord read{std::move(std::get<kif::Game>(result)), "", false};
     const auto& fields = read.game.otherFields;
-    const auto title = std::find_if(fields.begin(), fields.end(),
-                                    [](const kif::HeaderField& f) { return f.key == kif::TITLE_KEY; });
+    const auto title =
+        std::find_if(fields.begin(), fields.end(), [](const kif::HeaderField& f) { return f.key == kif::TITLE_KEY; });
     if (title != fields.end()) read.title = title->value;
     return read;
 }

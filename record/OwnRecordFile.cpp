@@ -85,7 +85,8 @@ RecordRead readOwnRecordFile(const std::string& path) {
     if (moveCount > Form1::RECORD_CAPACITY) return std::string("棋譜ﾌｧｲﾙの手数が500手を超えています");
     std::vector<kifu::MoveLine> moves(moveCount);
     for (int k = 0; k < moveCount; ++k)
-        if (!kifu::parse(lines[k + HEADER_LINES], moves[k])) return lineMessage(k + HEADER_LINES + 1, "が正しくありません");
+        if (!kifu::parse(lines[k + HEADER_LINES], moves[k]))
+            return lineMessage(k + HEADER_LINES + 1, "が正しくありません");
     if (const int bad = kifu::firstInconsistentMove(moves); bad != 0)
         return "棋譜ﾌｧｲﾙの " + std::to_string(bad) + " 手目が局面と合いません";
 

@@ -55,8 +55,8 @@ void Form1::Command1_Click() {
             return;
         }
     const std::string path = filePanel.filePath + "/" + name;
-    const bool written = format ? writeKifRecordFile(*this, path, *format)
-                                : writeOwnRecordFile(*this, path + FilePanel::FILE_EXTENSION);
+    const bool written =
+        format ? writeKifRecordFile(*this, path, *format) : writeOwnRecordFile(*this, path + FilePanel::FILE_EXTENSION);
     if (!written) {
         platform.messageBox("棋譜保存", "棋譜ﾌｧｲﾙを書き込めませんでした", BoxButtons::Ok);
         return;
@@ -96,8 +96,8 @@ void Form1::loadRecord(const ReadRecord& read) {
                       fontBold, accentColor);
     platform.drawText(game.upperPlayer, 取得_棋譜のX座標(game.upperPlayer), HEADER_TOP_Y, HEADER_FONT_SIZE, fontBold,
                       textColor);
-    platform.drawText(game.lowerPlayer, 取得_棋譜のX座標(game.lowerPlayer), HEADER_BOTTOM_Y, HEADER_FONT_SIZE,
-                      fontBold, textColor);
+    platform.drawText(game.lowerPlayer, 取得_棋譜のX座標(game.lowerPlayer), HEADER_BOTTOM_Y, HEADER_FONT_SIZE, fontBold,
+                      textColor);
     MoveRecord& r = moveRecord;
     for (int k = 1; k <= moveCount; ++k) {
         const kif::Move& m = game.moves[k - 1];

@@ -80,12 +80,30 @@ bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
 
 }  // namespace
 
-// Plays `plies` moves from the start and returns the state before the first and
-// after every move. Two people share the mouse, or the lower side plays the
-// computer (which answers inside the same click, so only the state after each
-// exchange is seen: those entries hold the state after the computer's reply and
-// the human's moves are the odd entries left empty). The clock advances a few
-// seconds (with fractions) before every human move.
+std::vector<Step> playMoves(TestForm& t, std::mt19937_64& random, int plies, bool againstComputer) {
+    Form1& f = t.form;
+    std::vector<Step> steps{stepOf(f)};
+    while (static_cast<int>(steps.size()) <= plies) {
+        t.platform.clock += 0.3 + static_cast<double>(random() % 400) / 10.0;
+        f.Timer1_Timer();
+        const int before = f.recordIndex;
+        if (!playRandomMove(t, random, againstComputer)) break;
+        if (f.turn == Form1::NO_GAME || f.winner != 0) {
+            ADD_FAILURE() << "the game ended at move " << f.recordIndex;
+            break;
+        }
+        const int expected = before + (againstComputer ? 2 : 1);
+        if (f.recordIndex != expected) {
+            ADD_FAILURE() << "record index " << f.recordIndex << ", expected " << expected;
+            break;
+        }
+        if (againstComputer) steps.push_back(Step{});
+        steps.push_back(stepOf(f));
+    }
+    t.takeTrace();
+    return steps;
+}
+
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
     std::mt19937_64 random(seed);
     Form1& f = t.form;
@@ -96,25 +114,30 @@ std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstCo
         f.SENTE_Click();
     else
         f.START_Click();
-    std::vector<Step> steps{stepOf(f)};
-    while (static_cast<int>(steps.size()) <= plies) {
-        t.platform.clock += 0.3 + static_cast<double>(random() % 400) / 10.0;
-        f.Timer1_Timer();
-        if (!playRandomMove(t, random, againstComputer)) break;
-        if (f.turn == Form1::NO_GAME || f.winner != 0) {
-            ADD_FAILURE() << "the game ended at move " << f.recordIndex;
-            break;
-        }
-        const int expected = static_cast<int>(steps.size()) + (againstComputer ? 1 : 0);
-        if (f.recordIndex != expected) {
-            ADD_FAILURE() << "record index " << f.recordIndex << ", expected " << expected;
-            break;
-        }
-        if (againstComputer) steps.push_back(Step{});
-        steps.push_back(stepOf(f));
-    }
+    return playMoves(t, random, plies, againstComputer);
+}
+
+std::string saveThroughPanel(TestForm& t, const std::string& folder, const std::string& name,
+                             const PanelNames& names) {
+    Form1& f = t.form;
+    f.Dir1_Change(folder);
+    f.KIFU_WRITE_Click();
+    f.setPanelText(FILE_NAME_BOX, name);
+    f.setPanelText(TITLE_BOX, names.title);
+    f.setPanelText(FIRST_PLAYER_BOX, names.first);
+    f.setPanelText(SECOND_PLAYER_BOX, names.second);
     t.takeTrace();
-    return steps;
+    f.Command1_Click();
+    return t.takeTrace();
+}
+
+std::string readThroughPanel(TestForm& t, const std::string& folder, const std::string& name) {
+    Form1& f = t.form;
+    f.Dir1_Change(folder);
+    f.KIFU_READ_Click();
+    t.takeTrace();
+    f.File1_Click(name);
+    return t.takeTrace();
 }
 
 }  // namespace recordtest

@@ -4,6 +4,7 @@
 // turn), and the state after each move is kept to compare with what stepping
 // shows later.
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,25 @@ struct Step {
 Step stepOf(const Form1& f);
 // An empty folder of its own for a test, removed when the tests end.
 std::string freshFolder(const std::string& tag);
-// Plays `plies` random moves by mouse; the states after each move, the start first.
+// Plays up to `plies` random moves by mouse from the game under way, two
+// people or the lower side against the computer (which answers inside the
+// same click: its entries hold the state after its reply and the person's
+// entries before them are left empty). The clock advances a few seconds, with
+// fractions, before every person's move. The states after each move, the
+// state before the first one first.
+std::vector<Step> playMoves(TestForm& t, std::mt19937_64& random, int plies, bool againstComputer);
+// A new game from the start (the elapsed-time display on), then playMoves.
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer);
+
+// The write panel's title and player boxes.
+struct PanelNames {
+    std::string title, first, second;
+};
+// Writes the record up to the shown position through the write panel, as
+// `name` in `folder`; what RETURN showed.
+std::string saveThroughPanel(TestForm& t, const std::string& folder, const std::string& name,
+                             const PanelNames& names = {});
+// Clicks `name` in the read panel's list of `folder`; what the click showed.
+std::string readThroughPanel(TestForm& t, const std::string& folder, const std::string& name);
 
 }  // namespace recordtest
