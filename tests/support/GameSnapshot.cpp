@@ -9,9 +9,9 @@ GameSnapshot::GameSnapshot(const Form1& f)
     std::memcpy(lowerHand, f.lowerHand, sizeof lowerHand);
     std::memcpy(upperHand, f.upperHand, sizeof upperHand);
     const int values[std::size(counters)] = {
-        f.lowerHandCount, f.upperHandCount, f.turn,          f.SENTE,    f.GOTE,       f.lowerSide,
-        f.upperSide,      f.gameMode,       f.moveNumber,    f.recordIndex, f.recordLength, f.kifuMode,
-        f.resumePending,  f.reversed,       f.clickState,    f.handicapSet, f.handicapLevel, f.winner};
+        f.lowerHandCount, f.upperHandCount, f.turn,       f.SENTE,       f.GOTE,          f.lowerSide,
+        f.upperSide,      f.gameMode,       f.moveNumber, f.recordIndex, f.recordLength,  f.kifuMode,
+        f.resumePending,  f.reversed,       f.clickState, f.handicapSet, f.handicapLevel, f.winner};
     std::memcpy(counters, values, sizeof counters);
     clocks[0] = f.lowerTime;
     clocks[1] = f.upperTime;

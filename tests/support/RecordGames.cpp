@@ -117,8 +117,7 @@ std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstCo
     return playMoves(t, random, plies, againstComputer);
 }
 
-std::string saveThroughPanel(TestForm& t, const std::string& folder, const std::string& name,
-                             const PanelNames& names) {
+std::string saveThroughPanel(TestForm& t, const std::string& folder, const std::string& name, const PanelNames& names) {
     Form1& f = t.form;
     f.Dir1_Change(folder);
     f.KIFU_WRITE_Click();

@@ -22,7 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* LOADED = "msgbox \"棋譜\" \" 読み込みました\" OK -> OK\nmsgbox \"棋譜\" \"棋譜を '進 'で進めて下さい\" OK -> OK\n";
+constexpr const char* LOADED =
+    "msgbox \"棋譜\" \" 読み込みました\" OK -> OK\nmsgbox \"棋譜\" \"棋譜を '進 'で進めて下さい\" OK -> OK\n";
 constexpr const char* WRITTEN = "msgbox \"  \" \"棋譜を書き込みました\" OK -> OK\n";
 constexpr const char* INITIAL_BOARD = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";
 
@@ -143,7 +144,8 @@ TEST(KifPanel, RefusedFilesChangeNothing) {
         {"too large", "big.kifu", "#" + std::string(kif::MAX_FILE_BYTES, 'x') + "\n", "棋譜ﾌｧｲﾙが大きすぎます"},
         {"not Shift_JIS", "bad.kif", "手合割：平手\r\n\x81\r\n", "棋譜ﾌｧｲﾙの 1 行目が読めません"},
         {"not UTF-8", "bad.kifu", "手合割：平手\n   1 ７六歩(77)\xFF\n", "棋譜ﾌｧｲﾙの 2 行目が読めません"},
-        {"not a KIF line", "bad.kifu", "手合割：平手\n   1 ７六歩(77)\nこれは何でしょう\n", "棋譜ﾌｧｲﾙの 3 行目が正しくありません"},
+        {"not a KIF line", "bad.kifu", "手合割：平手\n   1 ７六歩(77)\nこれは何でしょう\n",
+         "棋譜ﾌｧｲﾙの 3 行目が正しくありません"},
         {"unknown handicap", "bad.kifu", "手合割：九枚落ち\n", "棋譜ﾌｧｲﾙの 1 行目の手合割が分かりません"},
         {"three kings", "bad.kifu", illegalStart, "棋譜ﾌｧｲﾙの 1 行目の局面が正しくありません"},
         {"a pawn two squares", "bad.kifu", "手合割：平手\n   1 ７五歩(77)\n", "棋譜ﾌｧｲﾙの 2 行目の指し手は指せません"},
@@ -197,10 +199,11 @@ TEST(KifPanel, OwnFormatRefusesAtReturnWhatOnlyKifHolds) {
              t.form.START_Click();
          },
          "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
-        {"a file's handicap start", [](TestForm& t) { recordtest::readThroughPanel(t, t.form.filePanel.filePath, "lance.kif"); },
+        {"a file's handicap start",
+         [](TestForm& t) { recordtest::readThroughPanel(t, t.form.filePanel.filePath, "lance.kif"); },
          "この棋譜は .kif か .kifu で書き込んで下さい"},
-        {"a file's even start", [](TestForm& t) { recordtest::readThroughPanel(t, t.form.filePanel.filePath, "even.kif"); },
-         nullptr},
+        {"a file's even start",
+         [](TestForm& t) { recordtest::readThroughPanel(t, t.form.filePanel.filePath, "even.kif"); }, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -250,7 +253,11 @@ TEST(KifPanel, HeaderFromThePanelAndTheClock) {
          {"第1局", "先の人", "後の人"},
          true,
          {"開始日時：2026/12/08 09:30:05", "表題：第1局", "手合割：平手", "先手：先の人", "後手：後の人"}},
-        {"against the computer, no names", &Form1::SENTE_Click, {}, false, {"手合割：平手", "先手：", "後手：COM レベル2"}},
+        {"against the computer, no names",
+         &Form1::SENTE_Click,
+         {},
+         false,
+         {"手合割：平手", "先手：", "後手：COM レベル2"}},
         {"the computer first",
          &Form1::GOTE_Click,
          {"", "先の人", ""},
