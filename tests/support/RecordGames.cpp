@@ -15,6 +15,13 @@
 
 namespace recordtest {
 
+void clickMove(Form1& f, const randomplay::Move& m) {
+    // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
+    const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
+    clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
+    clickCell(f, m.placed != m.code ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
+}
+
 Step stepOf(const Form1& f) { return {sfen::of(f), f.lowerHandCount, f.upperHandCount, f.lowerTime, f.upperTime}; }
 
 // An empty folder of its own for a test; removed at the latest when the tests
@@ -65,13 +72,9 @@ bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
             randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
         if (!chosen) return false;
         const Move& m = *chosen;
-        const bool promote = m.placed != m.code;
         if (kingSafe && exposesLowerKing(f, m)) continue;
-        // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
-        const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
         const int before = f.recordIndex;
-        clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
-        clickCell(f, promote ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
+        clickMove(f, m);
         if (f.recordIndex == before) ADD_FAILURE() << "move not taken: " << m.fromX << m.fromY << m.toX << m.toY;
         return f.recordIndex != before;
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/RandomMoves.h"
 #include "tests/support/TestForm.h"
 
 namespace recordtest {
@@ -19,6 +20,9 @@ struct Step {
 };
 
 Step stepOf(const Form1& f);
+// Makes the move with the mouse: the piece, then its destination, the right
+// button when it promotes.
+void clickMove(Form1& f, const randomplay::Move& m);
 // An empty folder of its own for a test, removed when the tests end.
 std::string freshFolder(const std::string& tag);
 // Plays up to `plies` random moves by mouse from the game under way, two
