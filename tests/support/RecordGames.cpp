@@ -44,6 +44,8 @@ std::string freshFolder(const std::string& tag) {
 
 namespace {
 
+constexpr double START_CLOCK = 36000;  // 10:00 in the morning
+
 using randomplay::Move;
 
 // True when the upper side could take the lower king after the lower side plays m.
@@ -107,12 +109,16 @@ std::vector<Step> playMoves(TestForm& t, std::mt19937_64& random, int plies, boo
     return steps;
 }
 
+void loadFreshGame(TestForm& t) {
+    t.form.Form_Load();
+    t.form.setChecked(Menu::KEIKA, true);
+    t.platform.clock = START_CLOCK;
+}
+
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
     std::mt19937_64 random(seed);
     Form1& f = t.form;
-    f.Form_Load();
-    f.setChecked(Menu::KEIKA, true);
-    t.platform.clock = 36000;
+    loadFreshGame(t);
     if (againstComputer)
         f.SENTE_Click();
     else

@@ -32,8 +32,15 @@ std::string freshFolder(const std::string& tag);
 // fractions, before every person's move. The states after each move, the
 // state before the first one first.
 std::vector<Step> playMoves(TestForm& t, std::mt19937_64& random, int plies, bool againstComputer);
-// A new game from the start (the elapsed-time display on), then playMoves.
+// The game started, its elapsed-time display on and the clock at 10:00.
+void loadFreshGame(TestForm& t);
+// A new game from the start of a fresh game, then playMoves.
 std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer);
+
+// What reading a record with moves and writing one show.
+inline constexpr const char* LOADED_MESSAGES =
+    "msgbox \"棋譜\" \" 読み込みました\" OK -> OK\nmsgbox \"棋譜\" \"棋譜を '進 'で進めて下さい\" OK -> OK\n";
+inline constexpr const char* WRITTEN_MESSAGE = "msgbox \"  \" \"棋譜を書き込みました\" OK -> OK\n";
 
 // The write panel's title and player boxes.
 struct PanelNames {

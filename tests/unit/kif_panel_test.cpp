@@ -22,9 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* LOADED =
-    "msgbox \"棋譜\" \" 読み込みました\" OK -> OK\nmsgbox \"棋譜\" \"棋譜を '進 'で進めて下さい\" OK -> OK\n";
-constexpr const char* WRITTEN = "msgbox \"  \" \"棋譜を書き込みました\" OK -> OK\n";
 constexpr const char* INITIAL_BOARD = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";
 
 std::string readBytes(const std::string& path) {
@@ -118,7 +115,7 @@ TEST(KifPanel, CorpusFilesStepThroughTheirPositions) {
         TestForm t;
         Form1& f = t.form;
         f.Form_Load();
-        EXPECT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, name), LOADED);
+        EXPECT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, name), recordtest::LOADED_MESSAGES);
         EXPECT_EQ(f.kifuMode, Form1::ON);
         EXPECT_EQ(f.gameMode, Form1::MODE_HUMAN);
         EXPECT_EQ(f.turn, f.SENTE);
@@ -226,7 +223,8 @@ TEST(KifPanel, OwnFormatRefusesAtReturnWhatOnlyKifHolds) {
             const bool refused = name == std::string("own") && c.refusal;
             const GameSnapshot before(f);
             EXPECT_EQ(recordtest::saveThroughPanel(t, folder, name),
-                      refused ? "msgbox \"棋譜書込\" \"" + std::string(c.refusal) + "\" OK -> OK\n" : WRITTEN);
+                      refused ? "msgbox \"棋譜書込\" \"" + std::string(c.refusal) + "\" OK -> OK\n"
+                              : recordtest::WRITTEN_MESSAGE);
             EXPECT_TRUE(GameSnapshot(f) == before);
             EXPECT_EQ(f.filePanel.textVisible, refused);
             const std::string written = folder + "/" + name + (kif::formatOfFileName(name) ? "" : ".棋譜");
@@ -278,7 +276,7 @@ TEST(KifPanel, HeaderFromThePanelAndTheClock) {
         // The game began with its first move: a clock read later changes nothing.
         t.platform.dateTime = DateTime{2027, 1, 1, 0, 0, 0};
         recordtest::playMoves(t, random, 2, againstComputer);
-        ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "h.kifu", c.names), WRITTEN);
+        ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "h.kifu", c.names), recordtest::WRITTEN_MESSAGE);
         const std::string text = readBytes(folder + "/h.kifu");
         EXPECT_EQ(text.find("開始日時") != std::string::npos, c.dated) << text;
         size_t at = 0;
@@ -299,14 +297,14 @@ TEST(KifPanel, ALoadedStartStaysWithTheRecord) {
     TestForm t;
     Form1& f = t.form;
     f.Form_Load();
-    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), LOADED);
+    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), recordtest::LOADED_MESSAGES);
     for (int n = 0; n < 4; ++n) f.AFTER_Click();
     while (f.recordIndex > 0) f.REPLAY_Click();
     EXPECT_EQ(position(f), filePositions[0]);
     f.CANCEL_Click();
     EXPECT_EQ(boardOf(f), filePositions[0].substr(0, filePositions[0].find(' ')));
     // A board click in record mode, answered No, leaves record mode at the start too.
-    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), LOADED);
+    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), recordtest::LOADED_MESSAGES);
     f.AFTER_Click();
     t.platform.answers = {BoxAnswer::No};
     clickCell(f, Form1::LEFT_BUTTON, 5, 5);
@@ -314,7 +312,7 @@ TEST(KifPanel, ALoadedStartStaysWithTheRecord) {
     EXPECT_EQ(boardOf(f), filePositions[0].substr(0, filePositions[0].find(' ')));
 
     // Continued against the computer from move 4: the upper side is to move there.
-    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), LOADED);
+    ASSERT_EQ(recordtest::readThroughPanel(t, KIF_CORPUS_DIR, "handicap_lance.kif"), recordtest::LOADED_MESSAGES);
     for (int n = 0; n < 4; ++n) f.AFTER_Click();
     f.SENTE_Click();
     ASSERT_EQ(f.recordIndex, 5) << t.takeTrace();
@@ -328,13 +326,13 @@ TEST(KifPanel, ALoadedStartStaysWithTheRecord) {
               std::vector<std::string>(filePositions.begin(), filePositions.begin() + 5));
     EXPECT_EQ(recordtest::saveThroughPanel(t, folder, "own"),
               "msgbox \"棋譜書込\" \"この棋譜は .kif か .kifu で書き込んで下さい\" OK -> OK\n");
-    ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "continued.kif"), WRITTEN);
+    ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "continued.kif"), recordtest::WRITTEN_MESSAGE);
     EXPECT_NE(sjis::toUtf8(readBytes(folder + "/continued.kif")).value_or("").find("\r\n手合割：香落ち\r\n"),
               std::string::npos);
     {
         TestForm u;
         u.form.Form_Load();
-        ASSERT_EQ(recordtest::readThroughPanel(u, folder, "continued.kif"), LOADED);
+        ASSERT_EQ(recordtest::readThroughPanel(u, folder, "continued.kif"), recordtest::LOADED_MESSAGES);
         EXPECT_EQ(stepToTheEnd(u.form), played);
         EXPECT_EQ(u.form.recordLength, length);
     }
@@ -344,10 +342,10 @@ TEST(KifPanel, ALoadedStartStaysWithTheRecord) {
     const std::string turned = position(f);
     f.START_Click();
     recordtest::playMoves(t, random, 2, false);
-    ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "turned.kifu"), WRITTEN);
+    ASSERT_EQ(recordtest::saveThroughPanel(t, folder, "turned.kifu"), recordtest::WRITTEN_MESSAGE);
     TestForm u;
     u.form.Form_Load();
-    ASSERT_EQ(recordtest::readThroughPanel(u, folder, "turned.kifu"), LOADED);
+    ASSERT_EQ(recordtest::readThroughPanel(u, folder, "turned.kifu"), recordtest::LOADED_MESSAGES);
     EXPECT_EQ(position(u.form), turned);
     EXPECT_EQ(u.form.recordLength, f.recordIndex);
 }
@@ -360,7 +358,7 @@ TEST(KifPanel, ANewGameBeginsAtTheInitialPosition) {
     TestForm t;
     Form1& f = t.form;
     f.Form_Load();
-    ASSERT_EQ(recordtest::readThroughPanel(t, folder, "prise.kifu"), LOADED);
+    ASSERT_EQ(recordtest::readThroughPanel(t, folder, "prise.kifu"), recordtest::LOADED_MESSAGES);
     f.AFTER_Click();
     f.AFTER_Click();
     t.takeTrace();
@@ -404,9 +402,9 @@ TEST(KifPanel, OpeningAFileByItsPath) {
         std::string path;
         std::string trace;
     } cases[] = {
-        {"relative", "games/even.kif", LOADED},
-        {"absolute", folder + "/games/even.kif", LOADED},
-        {"through a dot-dot", "games/../games/even.kif", LOADED},
+        {"relative", "games/even.kif", recordtest::LOADED_MESSAGES},
+        {"absolute", folder + "/games/even.kif", recordtest::LOADED_MESSAGES},
+        {"through a dot-dot", "games/../games/even.kif", recordtest::LOADED_MESSAGES},
         {"missing", "games/none.kif", "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙを開けません\" OK -> OK\n"},
         {"a folder", "games/", "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙを開けません\" OK -> OK\n"},
     };
@@ -420,8 +418,8 @@ TEST(KifPanel, OpeningAFileByItsPath) {
         EXPECT_EQ(t.takeTrace(), c.trace);
         EXPECT_EQ(t.form.filePanel.filePath, folder + "/games");
         EXPECT_EQ(t.form.filePanel.dirPath, folder + "/games");
-        EXPECT_EQ(t.form.recordLength, c.trace == LOADED ? 9 : 0);
-        if (c.trace != LOADED) {
+        EXPECT_EQ(t.form.recordLength, c.trace == recordtest::LOADED_MESSAGES ? 9 : 0);
+        if (c.trace != recordtest::LOADED_MESSAGES) {
             EXPECT_TRUE(GameSnapshot(t.form) == before);
         }
     }
