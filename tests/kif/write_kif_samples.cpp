@@ -6,6 +6,7 @@
 // itself through its write panel, after games played with the mouse.
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
         recordtest::playKind(t, kind, seed++);
         std::string name = "panel " + kind.name;
         std::replace_if(
-            name.begin(), name.end(), [](char c) { return c == ' ' || c == '\''; }, '_');
+            name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c) && c != '-'; }, '_');
         const std::string position = kiftest::sfenOf(kiftest::positionOf(t.form));
         for (const char* extension : {".kif", ".kifu"}) {
             if (recordtest::saveThroughPanel(t, folder.string(), name + extension) != recordtest::WRITTEN_MESSAGE) {
