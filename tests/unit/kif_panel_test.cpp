@@ -376,6 +376,24 @@ TEST(KifPanel, ANewGameBeginsAtTheInitialPosition) {
     EXPECT_FALSE(f.recordStartTime);
 }
 
+// The title and both players are drawn where the game's own files put them:
+// the upper side's player above the board, the lower side's and the title
+// below it.
+TEST(KifPanel, TitleAndPlayersDrawnAroundTheBoard) {
+    const std::string folder = recordtest::freshFolder("kif-draw");
+    writeBytes(folder + "/a.kifu", "表題：名人戦\n先手：ｱｲｳ\n後手：上の人\n   1 ７六歩(77)\n");
+    TestForm t;
+    t.form.Form_Load();
+    t.platform.traceDraw = true;
+    const std::string trace = recordtest::readThroughPanel(t, folder, "a.kifu");
+    // x = 1050 + (3 + (13 - characters) / 5) * 495; the title 3000 twips further left.
+    EXPECT_NE(trace.find("draw text \"名人戦\" 525 6350 12 12\n"
+                         "draw text \"上の人\" 3525 100 12 15\n"
+                         "draw text \"ｱｲｳ\" 3525 6350 12 15\n"),
+              std::string::npos)
+        << trace;
+}
+
 // The file list holds the three kinds of record, the extension in any case.
 TEST(KifPanel, FileListShowsEveryKindOfRecord) {
     const std::string folder = recordtest::freshFolder("kif-list");
