@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QTimer>
 #include <fstream>
 #include <iostream>
 
@@ -96,11 +95,7 @@ int main(int argc, char** argv) {
     window.deliver([&] { form.Form_Load(); });
     if (window.ended()) return 0;
     window.show();
-    // The record a file manager or the command line names opens once the
-    // window is up, as if it had been chosen in the read panel.
-    if (!line.arguments.empty()) {
-        const std::string path = line.arguments.front();
-        QTimer::singleShot(0, &window, [&window, &form, path] { window.deliver([&] { form.openRecordFile(path); }); });
-    }
+    // The record a file manager or the command line names.
+    if (!line.arguments.empty()) window.openRecordSoon(line.arguments.front());
     return app.exec();
 }
