@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -40,6 +42,15 @@ std::string freshFolder(const std::string& tag) {
     fs::create_directories(folder);
     folders.made.push_back(folder);
     return folder.string();
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 namespace {

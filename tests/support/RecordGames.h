@@ -25,6 +25,9 @@ Step stepOf(const Form1& f);
 void clickMove(Form1& f, const randomplay::Move& m);
 // An empty folder of its own for a test, removed when the tests end.
 std::string freshFolder(const std::string& tag);
+// A file's bytes; a new file, or one emptied, with these bytes.
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
 // Plays up to `plies` random moves by mouse from the game under way, two
 // people or the lower side against the computer (which answers inside the
 // same click: its entries hold the state after its reply and the person's

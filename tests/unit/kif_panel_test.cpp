@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <variant>
@@ -21,17 +19,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using recordtest::readBytes;
+using recordtest::writeBytes;
 
 constexpr const char* INITIAL_BOARD = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL";
-
-std::string readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // The form's board, side and hands, without the move number.
 std::string position(const Form1& f) {

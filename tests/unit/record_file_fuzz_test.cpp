@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,13 +23,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using recordtest::readBytes;
 
 constexpr const char* START_POSITION = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL ";
-
-std::string readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The damage done to a file, one or a few of these at a time.
 class Mutator {
