@@ -34,7 +34,6 @@ public:
 
     static constexpr int RECORD_CAPACITY = 500;  // moves 1..500 of the move record
     static constexpr int TIMER_INTERVAL_MS = 50;
-    static constexpr const char* SETTINGS_FILE = "Mirelo.ini";  // in the current directory
 
     // -------------------------------------------------------------- game state
     int board[10][10]{};              // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY

@@ -59,6 +59,11 @@ public:
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual double clockSeconds() = 0;
 
+    // Where the settings file is read and written.
+    virtual std::string settingsFile() = 0;
+    // The folder the file panel opens in.
+    virtual std::string recordsFolder() = 0;
+
     // Window placement in twips; a maximised window reports its top edge at -60.
     virtual double windowTop() = 0;
     virtual void placeWindow(double left, double top, double width, double height) = 0;

@@ -35,6 +35,9 @@ public:
     void candidateScored(const ScoredCandidate& candidate) override;
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
+    // A scenario runs in its working folder: the settings file and records are there.
+    std::string settingsFile() override;
+    std::string recordsFolder() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

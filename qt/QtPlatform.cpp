@@ -1,11 +1,14 @@
 #include "qt/QtPlatform.h"
 
+#include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTime>
 
 #include "game/Vocabulary.h"
 #include "qt/MainWindow.h"
 #include "sound/mirelo_sound.h"
+#include "system/UserFolders.h"
 
 void QtPlatform::drawPicture(int code, double x, double y) { window.surface().drawPicture(code, x, y); }
 
@@ -45,6 +48,17 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 }
 
 double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::string QtPlatform::settingsFile() { return os::settingsFile(Vocabulary::SETTINGS_FILE); }
+
+// Started from a desktop, the game's working folder is the home folder; saved
+// games then go to the documents folder rather than the home folder's top.
+std::string QtPlatform::recordsFolder() {
+    const QString here = QDir::currentPath();
+    if (QDir(here) != QDir::home()) return here.toStdString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents.toStdString() : here.toStdString();
+}
 
 double QtPlatform::windowTop() {
     if (window.windowState() & Qt::WindowMaximized) return Vocabulary::MAXIMISED_TOP;

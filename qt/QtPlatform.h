@@ -21,6 +21,8 @@ public:
     void panelChanged(const FilePanel& panel) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
+    std::string settingsFile() override;
+    std::string recordsFolder() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

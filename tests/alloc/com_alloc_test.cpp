@@ -48,6 +48,8 @@ public:
     double clockSeconds() override { return 0; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
+    std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
+    std::string recordsFolder() override { return "."; }
     DSHANDLE dsInitialize(void*) override { return 0; }
     void dsTerminate(DSHANDLE) override {}
     DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }

@@ -11,7 +11,11 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
+#include "files/ShiftJis.h"
 #include "game/Form1.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
@@ -35,8 +39,17 @@ QPoint cellPixel(double x, double y, int scale = 1) {
 
 const QSize DESIGN_PIXELS(592, 487);
 
+// The window keeps its settings in the user's configuration folder: each test
+// gets one of its own inside its working folder.
+struct OwnConfigurationFolder {
+    explicit OwnConfigurationFolder(const TempFolder& folder) {
+        ::setenv("XDG_CONFIG_HOME", (folder.path / "config").c_str(), 1);
+    }
+};
+
 struct Window : testing::Test {
     TempFolder folder;  // the game starts without a settings file and leaves none behind
+    OwnConfigurationFolder configuration{folder};
     MainWindow window{PICTURE_FOLDER};
     QtPlatform platform{window};
     Form1 form{platform};
@@ -136,6 +149,20 @@ TEST_F(Window, AGameIsPlayedWithTheMouse) {
     EXPECT_TRUE(shows(shot, 8, 2, "SITA_KAKU1"));
     EXPECT_TRUE(shows(shot, 2, 8, "KARA_MASU"));
     EXPECT_TRUE(shows(shot, 11, 8, "SITA_KAKU0"));  // the captured bishop on the lower stand
+}
+
+TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
+    window.action(Menu::TAKE)->trigger();
+    const std::filesystem::path kept = folder.path / "config" / "mirelo" / Form1::SETTINGS_FILE;
+    EXPECT_TRUE(std::filesystem::is_regular_file(kept));
+    EXPECT_FALSE(std::filesystem::exists(folder.path / Form1::SETTINGS_FILE)) << "none in the working folder";
+    // A settings file in the working folder is a portable copy: it is used where it stands.
+    std::filesystem::copy_file(kept, folder.path / Form1::SETTINGS_FILE);
+    window.action(Menu::UCHU)->trigger();
+    std::ifstream portable(folder.path / Form1::SETTINGS_FILE, std::ios::binary);
+    std::string firstLine;
+    std::getline(portable, firstLine);
+    EXPECT_EQ(firstLine, *sjis::fromUtf8("背景画=宇宙") + "\r");
 }
 
 TEST_F(Window, MenusCarryTheGamesCheckMarks) {
