@@ -313,6 +313,7 @@ public:
     void setTimer1(bool enabled);
 
     void VER_Click();
+    void ASOBIKATA_Click();
 
     // dsPlay, dsPlayLooping and dsStop on one of the four sounds.
     void playSound(const SoundBuffer& sound);

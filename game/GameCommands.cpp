@@ -252,6 +252,7 @@ void Form1::menuClick(int item) {
     case Menu::KEIKA: KEIKA_Click(); break;
     case Menu::BGM: BGM_Click(); break;
     case Menu::VER: VER_Click(); break;
+    case Menu::ASOBIKATA: ASOBIKATA_Click(); break;
     default: break;  // items that only open their sub-menu
     }
 }
