@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -163,6 +164,25 @@ TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
     std::string firstLine;
     std::getline(portable, firstLine);
     EXPECT_EQ(firstLine, *sjis::fromUtf8("背景画=宇宙") + "\r");
+}
+
+// Started from the desktop, the game's working folder is the home folder: the
+// file panel then opens in the documents folder instead.
+TEST(WindowFolders, TheFilePanelOpensInTheDocumentsFolderWhenStartedFromHome) {
+    TempFolder home;
+    const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", home.path.c_str(), 1);
+    std::filesystem::create_directory(home.path / "Documents");
+    {
+        MainWindow window{PICTURE_FOLDER};
+        QtPlatform platform{window};
+        EXPECT_EQ(platform.recordsFolder(), (home.path / "Documents").string());
+        const std::filesystem::path elsewhere = home.path / "games";
+        std::filesystem::create_directory(elsewhere);
+        std::filesystem::current_path(elsewhere);
+        EXPECT_EQ(platform.recordsFolder(), elsewhere.string()) << "started elsewhere, it opens where it started";
+    }
+    ::setenv("HOME", previousHome.c_str(), 1);
 }
 
 TEST_F(Window, MenusCarryTheGamesCheckMarks) {
