@@ -227,6 +227,13 @@ public:
 
     // ------------------------------------------------------------- computer (com/)
     void com_ban();
+    // The computer's reply to the player's move, after the platform's pause.
+    // Until it comes, clicks on the board are refused; a command that changes
+    // the game, a reset or the end of the program call it off.
+    void replyAfterPause();
+    void cancelComReply();
+    bool comReplyPending = false;
+    int comReplyTicket = 0;
     // Saves the position before the computer's move and the probes' maps of it.
     void prepareComSearch();
     Score 盤評価(int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);

@@ -199,6 +199,7 @@ void Form1::終了(const std::string& 勝手) {
 }
 
 void Form1::終了処理() {
+    cancelComReply();
     platform.dsFree(sndOther.handle);
     platform.dsFree(sndRefuse.handle);
     platform.dsFree(sndPiece.handle);
@@ -223,7 +224,25 @@ void Form1::Form_KeyPress(int KeyAscii) {
     platform.endProgram();
 }
 
+// Commands after which a computer's reply on its way would land on another game.
+static bool changesTheGame(int item) {
+    switch (item) {
+    case Menu::START:
+    case Menu::SENTE_ITEM:
+    case Menu::GOTE_ITEM:
+    case Menu::OWARI:
+    case Menu::CANCEL:
+    case Menu::REVERSE:
+    case Menu::REPLAY:
+    case Menu::AFTER:
+    case Menu::LBEL_UP:
+    case Menu::LEBEL_DOWN: return true;
+    default: return false;
+    }
+}
+
 void Form1::menuClick(int item) {
+    if (changesTheGame(item)) cancelComReply();
     switch (item) {
     case Menu::TAIKYOKU: TAIKYOKU_Click(); break;
     case Menu::START: START_Click(); break;

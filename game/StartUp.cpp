@@ -50,6 +50,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::初期設定() {
+    cancelComReply();
     // A record begun from a handicap position or a turned board cannot be
     // replayed on the initial position this reset sets up: its moves would
     // land on pieces they never saw.

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "game/Score.h"
@@ -54,6 +55,11 @@ public:
 
     // The computer scored a candidate; a host may show the search.
     virtual void candidateScored(const ScoredCandidate& /*candidate*/) {}
+
+    // Runs the event after a pause the player can see (the window lets the
+    // computer's reply follow the player's move that way); a run without a
+    // screen, or a scenario, runs it at once.
+    virtual void afterPause(std::function<void()> event) = 0;
 
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;

@@ -33,6 +33,7 @@ public:
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
     void candidateScored(const ScoredCandidate& candidate) override;
+    void afterPause(std::function<void()> event) override { event(); }
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
     // A scenario runs in its working folder: the settings file and records are there.

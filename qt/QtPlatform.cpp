@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTime>
+#include <QTimer>
 
 #include "game/Vocabulary.h"
 #include "qt/MainWindow.h"
@@ -39,6 +40,13 @@ BoxAnswer QtPlatform::messageBox(const std::string& title, const std::string& te
 void QtPlatform::menuChanged(int item, bool checked, bool enabled) { window.showMenuItem(item, checked, enabled); }
 
 void QtPlatform::panelChanged(const FilePanel& panel) { window.panelWidgets().show(panel); }
+
+void QtPlatform::afterPause(std::function<void()> event) {
+    // Long enough to see the player's move land before the reply, short
+    // enough not to feel like waiting.
+    constexpr int PAUSE_MS = 350;
+    QTimer::singleShot(PAUSE_MS, &window, [this, event = std::move(event)] { window.deliver(event); });
+}
 
 void QtPlatform::setTimerEnabled(bool enabled) {
     if (enabled)

@@ -19,6 +19,7 @@ public:
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons, BoxIcon icon) override;
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
+    void afterPause(std::function<void()> event) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
     std::string settingsFile() override;

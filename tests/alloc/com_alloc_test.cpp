@@ -48,6 +48,7 @@ public:
     double clockSeconds() override { return 0; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
+    void afterPause(std::function<void()> event) override { event(); }
     std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
     std::string recordsFolder() override { return "."; }
     DSHANDLE dsInitialize(void*) override { return 0; }

@@ -152,6 +152,23 @@ TEST_F(Window, AGameIsPlayedWithTheMouse) {
     EXPECT_TRUE(shows(shot, 11, 8, "SITA_KAKU0"));  // the captured bishop on the lower stand
 }
 
+// The computer's reply follows the player's move after a pause, so that the
+// two read as two moves; meanwhile the board takes no clicks.
+TEST_F(Window, TheComputerRepliesAfterAPause) {
+    window.deliver([&] { form.SENTE_Click(); });
+    const auto click = [&](int x, int y) {
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(x + 0.5, y + 0.5));
+    };
+    click(7, 7);
+    click(7, 6);
+    EXPECT_EQ(form.moveNumber, 1) << "the reply has not come yet";
+    click(2, 7);  // refused: no piece is taken up
+    EXPECT_EQ(form.clickState, 0);
+    QTest::qWait(1000);
+    EXPECT_EQ(form.moveNumber, 2);
+    EXPECT_EQ(form.turn, form.lowerSide);
+}
+
 TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
     window.action(Menu::TAKE)->trigger();
     const std::filesystem::path kept = folder.path / "config" / "mirelo" / Form1::SETTINGS_FILE;
