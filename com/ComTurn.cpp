@@ -167,6 +167,21 @@ void Form1::prepareComSearch() {
     std::memcpy(upperAttackerYBefore, upperAttackerY, sizeof upperAttackerY);
 }
 
+void Form1::replyAfterPause() {
+    comReplyPending = true;
+    const int ticket = ++comReplyTicket;
+    platform.afterPause([this, ticket] {
+        if (ticket != comReplyTicket) return;  // called off meanwhile
+        comReplyPending = false;
+        com_ban();
+    });
+}
+
+void Form1::cancelComReply() {
+    comReplyPending = false;
+    ++comReplyTicket;
+}
+
 void Form1::com_ban() {
     // A full record takes no more moves; the search would be wasted.
     if (recordIsFull()) {

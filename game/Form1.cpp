@@ -2,12 +2,9 @@
 
 #include "game/Form1.h"
 
-#include <filesystem>
-
 Form1::Form1(Platform& host) : module1(host), platform(host) {
     for (bool& enabled : menuEnabled) enabled = true;
-    std::error_code error;
-    filePanel.startIn(std::filesystem::current_path(error).string());
+    filePanel.startIn(platform.recordsFolder());
 }
 
 Form1::~Form1() {

@@ -39,7 +39,6 @@ public:
 
     static constexpr int RECORD_CAPACITY = 500;  // moves 1..500 of the move record
     static constexpr int TIMER_INTERVAL_MS = 50;
-    static constexpr const char* SETTINGS_FILE = "Mirelo.ini";  // in the current directory
 
     // -------------------------------------------------------------- game state
     int board[10][10]{};              // [x][y]; only 1..9 are squares, row and column 0 stay EMPTY
@@ -254,6 +253,13 @@ public:
 
     // ------------------------------------------------------------- computer (com/)
     void com_ban();
+    // The computer's reply to the player's move, after the platform's pause.
+    // Until it comes, clicks on the board are refused; a command that changes
+    // the game, a reset or the end of the program call it off.
+    void replyAfterPause();
+    void cancelComReply();
+    bool comReplyPending = false;
+    int comReplyTicket = 0;
     // Saves the position before the computer's move and the probes' maps of it.
     void prepareComSearch();
     Score 盤評価(int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
@@ -349,6 +355,7 @@ public:
     void setTimer1(bool enabled);
 
     void VER_Click();
+    void ASOBIKATA_Click();
 
     // dsPlay, dsPlayLooping and dsStop on one of the four sounds.
     void playSound(const SoundBuffer& sound);

@@ -202,6 +202,7 @@ void Form1::終了(const std::string& 勝手) {
 }
 
 void Form1::終了処理() {
+    cancelComReply();
     platform.dsFree(sndOther.handle);
     platform.dsFree(sndRefuse.handle);
     platform.dsFree(sndPiece.handle);
@@ -226,7 +227,25 @@ void Form1::Form_KeyPress(int KeyAscii) {
     platform.endProgram();
 }
 
+// Commands after which a computer's reply on its way would land on another game.
+static bool changesTheGame(int item) {
+    switch (item) {
+    case Menu::START:
+    case Menu::SENTE_ITEM:
+    case Menu::GOTE_ITEM:
+    case Menu::OWARI:
+    case Menu::CANCEL:
+    case Menu::REVERSE:
+    case Menu::REPLAY:
+    case Menu::AFTER:
+    case Menu::LBEL_UP:
+    case Menu::LEBEL_DOWN: return true;
+    default: return false;
+    }
+}
+
 void Form1::menuClick(int item) {
+    if (changesTheGame(item)) cancelComReply();
     switch (item) {
     case Menu::TAIKYOKU: TAIKYOKU_Click(); break;
     case Menu::START: START_Click(); break;
@@ -255,6 +274,7 @@ void Form1::menuClick(int item) {
     case Menu::KEIKA: KEIKA_Click(); break;
     case Menu::BGM: BGM_Click(); break;
     case Menu::VER: VER_Click(); break;
+    case Menu::ASOBIKATA: ASOBIKATA_Click(); break;
     default: break;  // items that only open their sub-menu
     }
 }

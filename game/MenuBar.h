@@ -40,7 +40,9 @@ enum Item : int {
     SIDOU,
     KEIKA,
     BGM,
+    SONOTA,
     VER,
+    ASOBIKATA,
     ITEM_COUNT
 };
 }  // namespace Menu
@@ -86,7 +88,9 @@ inline constexpr std::array<MenuItemInfo, Menu::ITEM_COUNT> MENU_ITEMS{{
     {"SIDOU", "移動指導", Menu::OPTION},
     {"KEIKA", "経過時間", Menu::OPTION},
     {"BGM", "BGM", Menu::OPTION},
-    {"VER", "その他", MENU_BAR},
+    {"SONOTA", "その他", MENU_BAR},
+    {"VER", "バージョン情報", Menu::SONOTA},
+    {"ASOBIKATA", "遊び方", Menu::SONOTA},
 }};
 
 // The items that open a drop-down rather than run a command of their own.

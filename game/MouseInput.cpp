@@ -20,6 +20,10 @@ bool ownedByOther(const Form1& f, int code) {
 }  // namespace
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+    if (comReplyPending) {  // the computer is about to move
+        playSound(sndRefuse);
+        return;
+    }
     closeFilePanel();
 
     if (kifuMode == ON) {
@@ -180,7 +184,7 @@ void Form1::moveToDestination(int Button, int x, int y) {
         }
         if (winner == 0) {
             turn = upperSide;
-            com_ban();
+            replyAfterPause();
         }
     } else if (gameMode == MODE_HUMAN) {
         // The end of the game has reset the board or ended the program.

@@ -106,6 +106,9 @@ struct Vocabulary {
     static constexpr int CHECKER_MARK = 9;
     static constexpr int CHECK_LINE_MARK = 1;
 
+    // ----------------------------------------------------------------- files
+    static constexpr const char* SETTINGS_FILE = "Mirelo.ini";
+
     // ------------------------------------------------------------------ keys
     static constexpr int ESC_KEY = 27;
 };

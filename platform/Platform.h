@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <functional>
 #include <string>
 
 #include "game/DateTime.h"
@@ -57,11 +58,21 @@ public:
     // The computer scored a candidate; a host may show the search.
     virtual void candidateScored(const ScoredCandidate& /*candidate*/) {}
 
+    // Runs the event after a pause the player can see (the window lets the
+    // computer's reply follow the player's move that way); a run without a
+    // screen, or a scenario, runs it at once.
+    virtual void afterPause(std::function<void()> event) = 0;
+
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual double clockSeconds() = 0;
     // The local date and time, when the platform knows them.
     virtual std::optional<DateTime> localDateTime() = 0;
+
+    // Where the settings file is read and written.
+    virtual std::string settingsFile() = 0;
+    // The folder the file panel opens in.
+    virtual std::string recordsFolder() = 0;
 
     // Window placement in twips; a maximised window reports its top edge at -60.
     virtual double windowTop() = 0;

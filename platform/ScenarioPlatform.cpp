@@ -1,6 +1,9 @@
 #include "platform/ScenarioPlatform.h"
 
 #include <cmath>
+#include <filesystem>
+
+#include "game/Vocabulary.h"
 
 namespace {
 
@@ -82,6 +85,13 @@ void ScenarioPlatform::candidateScored(const ScoredCandidate& c) {
         out << "cand " << c.fromX << ' ' << c.fromY << ' ' << c.toX << ' ' << c.toY << ' ' << c.code << ' '
             << scoreText(c.score) << '\n';
     if (candidateListener) candidateListener(c);
+}
+
+std::string ScenarioPlatform::settingsFile() { return Vocabulary::SETTINGS_FILE; }
+
+std::string ScenarioPlatform::recordsFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
 }
 
 double ScenarioPlatform::windowTop() { return window ? window->windowTop() : 0; }

@@ -35,9 +35,13 @@ public:
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
     void candidateScored(const ScoredCandidate& candidate) override;
+    void afterPause(std::function<void()> event) override { event(); }
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
     std::optional<DateTime> localDateTime() override { return dateTime; }
+    // A scenario runs in its working folder: the settings file and records are there.
+    std::string settingsFile() override;
+    std::string recordsFolder() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

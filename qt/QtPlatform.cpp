@@ -1,12 +1,16 @@
 #include "qt/QtPlatform.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTime>
+#include <QTimer>
 
 #include "game/Vocabulary.h"
 #include "qt/MainWindow.h"
 #include "sound/mirelo_sound.h"
+#include "system/UserFolders.h"
 
 void QtPlatform::drawPicture(int code, double x, double y) { window.surface().drawPicture(code, x, y); }
 
@@ -38,6 +42,13 @@ void QtPlatform::menuChanged(int item, bool checked, bool enabled) { window.show
 
 void QtPlatform::panelChanged(const FilePanel& panel) { window.panelWidgets().show(panel); }
 
+void QtPlatform::afterPause(std::function<void()> event) {
+    // Long enough to see the player's move land before the reply, short
+    // enough not to feel like waiting.
+    constexpr int PAUSE_MS = 350;
+    QTimer::singleShot(PAUSE_MS, &window, [this, event = std::move(event)] { window.deliver(event); });
+}
+
 void QtPlatform::setTimerEnabled(bool enabled) {
     if (enabled)
         window.timer().start();
@@ -51,6 +62,17 @@ std::optional<DateTime> QtPlatform::localDateTime() {
     const QDateTime now = QDateTime::currentDateTime();
     return DateTime{now.date().year(), now.date().month(),  now.date().day(),
                     now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+std::string QtPlatform::settingsFile() { return os::settingsFile(Vocabulary::SETTINGS_FILE); }
+
+// Started from a desktop, the game's working folder is the home folder; saved
+// games then go to the documents folder rather than the home folder's top.
+std::string QtPlatform::recordsFolder() {
+    const QString here = QDir::currentPath();
+    if (QDir(here) != QDir::home()) return here.toStdString();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents.toStdString() : here.toStdString();
 }
 
 double QtPlatform::windowTop() {

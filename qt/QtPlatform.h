@@ -19,9 +19,12 @@ public:
     BoxAnswer messageBox(const std::string& title, const std::string& text, BoxButtons buttons, BoxIcon icon) override;
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
+    void afterPause(std::function<void()> event) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
     std::optional<DateTime> localDateTime() override;
+    std::string settingsFile() override;
+    std::string recordsFolder() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

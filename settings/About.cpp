@@ -1,4 +1,4 @@
-// The その他 menu: the program's version.
+// The その他 menu's バージョン情報: the program's version.
 
 #include "game/Form1.h"
 

@@ -28,12 +28,14 @@ DSHANDLE Module1::LoadSound(const std::string& fileName, int flags) {
     const std::string path = soundPath(fileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return 0;
+    // A file anyone may have put in the working folder: one that cannot be
+    // read, or is no sound the device plays, is said so and stays silent.
     files::MappedFile file;
-    if (file.map(path, MAX_SOUND_FILE_BYTES) != files::ReadResult::Read) {
-        ShowSoundError(fileName + " を読み込めません。");
-        return 0;
-    }
-    return platform.dsCreateDSB(soundDevice, file.data(), file.size(), flags);
+    DSHANDLE buffer = 0;
+    if (file.map(path, MAX_SOUND_FILE_BYTES) == files::ReadResult::Read)
+        buffer = platform.dsCreateDSB(soundDevice, file.data(), file.size(), flags);
+    if (buffer == 0) ShowSoundError(fileName + " を読み込めません。");
+    return buffer;
 }
 
 void Module1::ShowSoundError(const std::string& text) {

@@ -1,7 +1,8 @@
-// The settings file "Mirelo.ini" in the current directory: four Shift_JIS lines
+// The settings file "Mirelo.ini" (where the platform keeps it): four Shift_JIS lines
 // for the background, move guidance, the elapsed-time display and the music.
 // It is read once at start-up and rewritten after every option change.
 
+#include <filesystem>
 #include <vector>
 
 #include "files/ShiftJis.h"
@@ -32,11 +33,20 @@ bool lineIs(const std::string& raw, const char* utf8) {
     return decoded && *decoded == utf8;
 }
 
+// The settings' folder is made when the game first writes there.
+void writeSettings(const std::string& path, const std::vector<std::string>& lines) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, error);
+    textfile::writeLines(path, lines);
+}
+
 }  // namespace
 
 void Form1::読込_環境設定ファイル() {
     std::vector<std::string> lines;
-    const bool readable = textfile::readLines(SETTINGS_FILE, lines, MAX_SETTINGS_BYTES) == files::ReadResult::Read;
+    const bool readable =
+        textfile::readLines(platform.settingsFile(), lines, MAX_SETTINGS_BYTES) == files::ReadResult::Read;
     const auto line = [&](size_t i) -> const std::string* {
         return readable && i < lines.size() ? &lines[i] : nullptr;
     };
@@ -68,7 +78,7 @@ void Form1::読込_環境設定ファイル() {
     if (complete) return;
 
     // Missing, short or unreadable: start again from the defaults.
-    textfile::writeLines(SETTINGS_FILE, DEFAULT_LINES);
+    writeSettings(platform.settingsFile(), DEFAULT_LINES);
     チェック設定(BG_MIDORI);
     描画_背景(BG_MIDORI);
     backgroundKind = BG_MIDORI;
@@ -87,11 +97,7 @@ void Form1::書込_環境設定ファイル() {
     lines.push_back(isChecked(Menu::SIDOU) ? "移動指導=ON" : "移動指導=OFF");
     lines.push_back(isChecked(Menu::KEIKA) ? "経過時間=ON" : "経過時間=OFF");
     lines.push_back(isChecked(Menu::BGM) ? "BGM=ON" : "BGM=OFF");
-    if (textfile::writeLines(SETTINGS_FILE, lines)) return;
-
-    textfile::writeLines(SETTINGS_FILE, DEFAULT_LINES);
-    チェック設定(BG_MIDORI);
-    setChecked(Menu::SIDOU, false);
-    setChecked(Menu::KEIKA, true);
-    setChecked(Menu::BGM, true);
+    // A file that cannot be written stays as it was, and the menu goes on
+    // showing the options in force.
+    writeSettings(platform.settingsFile(), lines);
 }

@@ -13,6 +13,16 @@ constexpr std::uint16_t kMuLaw = 0x0007;
 constexpr std::uint16_t kImaAdpcm = 0x0011;
 constexpr std::uint16_t kExtensible = 0xFFFE;
 
+// Sounds of a game: telephone quality up to studio rates, minutes at most.
+constexpr std::uint32_t kMinRate = 4000;
+constexpr std::uint32_t kMaxRate = 192000;
+constexpr std::uint64_t kMaxSeconds = 300;
+
+// The frames the data holds (an upper bound for the compressed encodings).
+std::uint64_t frameCount(const WavLayout& layout) {
+    return std::uint64_t{layout.dataBytes} * 8 / (std::uint64_t{layout.bitsPerSample} * layout.channels);
+}
+
 std::uint16_t le16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 std::uint32_t le32(const unsigned char* p) {
@@ -39,7 +49,7 @@ bool readFormat(const unsigned char* p, std::uint32_t size, WavLayout& out) {
         tag = le16(p + 24);
     }
     if (channels < 1 || channels > 8) return false;
-    if (rate < 1 || rate > 768000) return false;
+    if (rate < kMinRate || rate > kMaxRate) return false;
     if (blockAlign == 0) return false;
     switch (tag) {
     case kPcm:
@@ -64,6 +74,7 @@ bool readFormat(const unsigned char* p, std::uint32_t size, WavLayout& out) {
     out.channels = channels;
     out.sampleRate = rate;
     out.blockAlign = blockAlign;
+    out.bitsPerSample = bits;
     return true;
 }
 
@@ -104,6 +115,7 @@ bool checkWavImage(const void* image, std::size_t size, WavLayout* layout) {
         pos += step;
     }
     if (!haveFormat || !haveData) return false;
+    if (frameCount(found) > kMaxSeconds * found.sampleRate) return false;
     if (layout != nullptr) *layout = found;
     return true;
 }

@@ -49,6 +49,9 @@ public:
     std::optional<DateTime> localDateTime() override { return std::nullopt; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
+    void afterPause(std::function<void()> event) override { event(); }
+    std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
+    std::string recordsFolder() override { return "."; }
     DSHANDLE dsInitialize(void*) override { return 0; }
     void dsTerminate(DSHANDLE) override {}
     DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }

@@ -109,19 +109,24 @@ TEST(SettingsFile, EveryOptionChangeRewritesTheFile) {
     EXPECT_EQ(t.form.backgroundKind, Form1::BG_TAKE);
 }
 
-TEST(SettingsFile, AnUnwritableFileResetsTheMarksButNotTheOptions) {
+// A settings file that cannot be written never leaves the menu contradicting
+// the game: the marks go on showing the options in force.
+TEST(SettingsFile, AnUnwritableFileKeepsTheMarksOfTheOptionsInForce) {
     TempFolder folder;
     TestForm t;
     t.form.Form_Load();
     std::filesystem::remove(Form1::SETTINGS_FILE);
-    std::filesystem::create_directory(Form1::SETTINGS_FILE);  // cannot be opened as a file, even by root
+    std::filesystem::create_directory(Form1::SETTINGS_FILE);  // cannot be written as a file, even by root
     t.form.UCHU_Click();
     EXPECT_EQ(t.form.backgroundKind, Form1::BG_UCHU);
-    EXPECT_TRUE(t.form.isChecked(Menu::MIDORI));
-    EXPECT_FALSE(t.form.isChecked(Menu::UCHU));
+    EXPECT_FALSE(t.form.isChecked(Menu::MIDORI));
+    EXPECT_TRUE(t.form.isChecked(Menu::UCHU));
     t.form.SIDOU_Click();
     EXPECT_EQ(t.form.guideOn, Form1::ON);
-    EXPECT_FALSE(t.form.isChecked(Menu::SIDOU));
+    EXPECT_TRUE(t.form.isChecked(Menu::SIDOU));
+    t.form.BGM_Click();
+    EXPECT_FALSE(t.form.isChecked(Menu::BGM));
+    EXPECT_TRUE(std::filesystem::is_directory(Form1::SETTINGS_FILE));
 }
 
 TEST(Options, GuidanceOffRestoresEveryOutline) {

@@ -11,9 +11,12 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
+#include "files/ShiftJis.h"
 #include "game/Form1.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
@@ -37,8 +40,17 @@ QPoint cellPixel(double x, double y, int scale = 1) {
 
 const QSize DESIGN_PIXELS(592, 487);
 
+// The window keeps its settings in the user's configuration folder: each test
+// gets one of its own inside its working folder.
+struct OwnConfigurationFolder {
+    explicit OwnConfigurationFolder(const TempFolder& folder) {
+        ::setenv("XDG_CONFIG_HOME", (folder.path / "config").c_str(), 1);
+    }
+};
+
 struct Window : testing::Test {
     TempFolder folder;  // the game starts without a settings file and leaves none behind
+    OwnConfigurationFolder configuration{folder};
     MainWindow window{PICTURE_FOLDER};
     QtPlatform platform{window};
     Form1 form{platform};
@@ -155,6 +167,56 @@ TEST_F(Window, OpensARecordNamedOnTheCommandLine) {
     const QImage shot = surface();
     EXPECT_TRUE(shows(shot, 8, 2, "KARA_MASU"));  // the bishop given
     EXPECT_TRUE(shows(shot, 2, 2, "UE_SYA0"));
+}
+
+// The computer's reply follows the player's move after a pause, so that the
+// two read as two moves; meanwhile the board takes no clicks.
+TEST_F(Window, TheComputerRepliesAfterAPause) {
+    window.deliver([&] { form.SENTE_Click(); });
+    const auto click = [&](int x, int y) {
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(x + 0.5, y + 0.5));
+    };
+    click(7, 7);
+    click(7, 6);
+    EXPECT_EQ(form.moveNumber, 1) << "the reply has not come yet";
+    click(2, 7);  // refused: no piece is taken up
+    EXPECT_EQ(form.clickState, 0);
+    QTest::qWait(1000);
+    EXPECT_EQ(form.moveNumber, 2);
+    EXPECT_EQ(form.turn, form.lowerSide);
+}
+
+TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
+    window.action(Menu::TAKE)->trigger();
+    const std::filesystem::path kept = folder.path / "config" / "mirelo" / Form1::SETTINGS_FILE;
+    EXPECT_TRUE(std::filesystem::is_regular_file(kept));
+    EXPECT_FALSE(std::filesystem::exists(folder.path / Form1::SETTINGS_FILE)) << "none in the working folder";
+    // A settings file in the working folder is a portable copy: it is used where it stands.
+    std::filesystem::copy_file(kept, folder.path / Form1::SETTINGS_FILE);
+    window.action(Menu::UCHU)->trigger();
+    std::ifstream portable(folder.path / Form1::SETTINGS_FILE, std::ios::binary);
+    std::string firstLine;
+    std::getline(portable, firstLine);
+    EXPECT_EQ(firstLine, *sjis::fromUtf8("背景画=宇宙") + "\r");
+}
+
+// Started from the desktop, the game's working folder is the home folder: the
+// file panel then opens in the documents folder instead.
+TEST(WindowFolders, TheFilePanelOpensInTheDocumentsFolderWhenStartedFromHome) {
+    TempFolder home;
+    const std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::setenv("HOME", home.path.c_str(), 1);
+    std::filesystem::create_directory(home.path / "Documents");
+    {
+        MainWindow window{PICTURE_FOLDER};
+        QtPlatform platform{window};
+        EXPECT_EQ(platform.recordsFolder(), (home.path / "Documents").string());
+        const std::filesystem::path elsewhere = home.path / "games";
+        std::filesystem::create_directory(elsewhere);
+        std::filesystem::current_path(elsewhere);
+        EXPECT_EQ(platform.recordsFolder(), elsewhere.string()) << "started elsewhere, it opens where it started";
+    }
+    ::setenv("HOME", previousHome.c_str(), 1);
 }
 
 TEST_F(Window, MenusCarryTheGamesCheckMarks) {
