@@ -6,8 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "game/DateTime.h"
