@@ -1,4 +1,5 @@
-// Start-up of the window and the reset to the initial position.
+// Start-up of the window, and the reset to the start of the record (the
+// initial position, unless a record began elsewhere).
 
 #include "game/Form1.h"
 

@@ -1,6 +1,7 @@
 // KIF and KIFU in the file panel: what RETURN writes and refuses, what a click
-// in the file list reads and refuses, and what happens to a record that starts
-// where its file starts when it is stepped, reset, continued and saved again.
+// in the file list reads, and what happens to a record that starts where its
+// file starts when it is stepped, reset, continued and saved again. (Files
+// refused through the panel: the KIF fuzz test and the kif_bad_files scenario.)
 
 #include <gtest/gtest.h>
 
@@ -54,28 +55,6 @@ std::vector<std::string> stepToTheEnd(Form1& f) {
     return positions;
 }
 
-// A game of two people under way, with a record and the read panel open.
-void midGame(TestForm& t) {
-    std::mt19937_64 random(3);
-    t.form.Form_Load();
-    t.form.START_Click();
-    recordtest::playMoves(t, random, 6, false);
-    t.form.REPLAY_Click();
-    t.form.KIFU_READ_Click();
-    t.takeTrace();
-}
-
-// Numbered KIF move lines: the kings step to and fro, as long as wanted.
-std::string kingShuffle(int moves) {
-    static const char* const CYCLE[4] = {"５八玉(59)", "５二玉(51)", "５九玉(58)", "５一玉(52)"};
-    std::string text = "手合割：平手\n";
-    for (int n = 1; n <= moves; ++n) {
-        const std::string number = std::to_string(n);
-        text += std::string(4 - std::min<size_t>(4, number.size()), ' ') + number + " " + CYCLE[(n - 1) % 4] + "\n";
-    }
-    return text;
-}
-
 // The lower rook can take the upper king at once.
 constexpr const char* KING_EN_PRISE =
     "後手の持駒：なし\n"
@@ -115,43 +94,6 @@ TEST(KifPanel, CorpusFilesStepThroughTheirPositions) {
         f.CANCEL_Click();
         EXPECT_EQ(boardOf(f), expected.front().substr(0, expected.front().find(' ')));
         EXPECT_EQ(f.recordLength, static_cast<int>(expected.size()) - 1);
-    }
-}
-
-// A file the game cannot take is refused with a message naming what is wrong,
-// and the game in progress stays exactly as it was.
-TEST(KifPanel, RefusedFilesChangeNothing) {
-    const std::string folder = recordtest::freshFolder("kif-refused");
-    fs::create_directory(folder + "/folder.kif");
-    const std::string illegalStart = std::string(KING_EN_PRISE).replace(std::string(KING_EN_PRISE).find("飛"), 3, "玉");
-    const struct Case {
-        const char* what;
-        std::string name, bytes;
-        std::string message;
-    } cases[] = {
-        {"too large", "big.kifu", "#" + std::string(kif::MAX_FILE_BYTES, 'x') + "\n", "棋譜ﾌｧｲﾙが大きすぎます"},
-        {"not Shift_JIS", "bad.kif", "手合割：平手\r\n\x81\r\n", "棋譜ﾌｧｲﾙの 1 行目が読めません"},
-        {"not UTF-8", "bad.kifu", "手合割：平手\n   1 ７六歩(77)\xFF\n", "棋譜ﾌｧｲﾙの 2 行目が読めません"},
-        {"not a KIF line", "bad.kifu", "手合割：平手\n   1 ７六歩(77)\nこれは何でしょう\n",
-         "棋譜ﾌｧｲﾙの 3 行目が正しくありません"},
-        {"unknown handicap", "bad.kifu", "手合割：九枚落ち\n", "棋譜ﾌｧｲﾙの 1 行目の手合割が分かりません"},
-        {"three kings", "bad.kifu", illegalStart, "棋譜ﾌｧｲﾙの 1 行目の局面が正しくありません"},
-        {"a pawn two squares", "bad.kifu", "手合割：平手\n   1 ７五歩(77)\n", "棋譜ﾌｧｲﾙの 2 行目の指し手は指せません"},
-        {"501 moves", "long.kifu", kingShuffle(501), "棋譜ﾌｧｲﾙの 502 行目で500手を超えています"},
-        {"missing", "none.kif", "", "棋譜ﾌｧｲﾙを開けません"},
-        {"a folder", "folder.kif", "", "棋譜ﾌｧｲﾙを開けません"},
-        {"a path", "../bad.kifu", "", "棋譜ﾌｧｲﾙを開けません"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (!c.bytes.empty()) writeBytes(folder + "/" + c.name, c.bytes);
-        TestForm t;
-        midGame(t);
-        t.form.Dir1_Change(folder);
-        const GameSnapshot before(t.form);
-        t.form.File1_Click(c.name);
-        EXPECT_EQ(t.takeTrace(), "msgbox \"棋譜\" \"" + c.message + "\" OK -> OK\n");
-        EXPECT_TRUE(GameSnapshot(t.form) == before);
     }
 }
 
