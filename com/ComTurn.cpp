@@ -197,9 +197,10 @@ void Form1::com_ban() {
     platform.refresh();
     if (!searchBoardMoves(*this, best)) searchDrops(*this, best);
 
-    // With nothing to play the computer has lost.
+    // With nothing to play the computer has lost: it is mated.
     if (!best.found()) {
         setTimer1(false);
+        recordEnding = {recordIndex, kif::Ending::Mated};
         終了("あなた");
         return;
     }

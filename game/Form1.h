@@ -5,14 +5,19 @@
 // own members (game/, display/, rules/, com/, influence/, record/, settings/).
 // Nothing here allocates while a game runs: all arrays have fixed sizes.
 
+#include <optional>
 #include <string>
 
+#include "game/DateTime.h"
 #include "game/MenuBar.h"
 #include "game/Score.h"
 #include "game/Vocabulary.h"
 #include "platform/Platform.h"
 #include "record/FilePanel.h"
+#include "record/KifGame.h"
 #include "settings/Module1.h"
+
+struct ReadRecord;
 
 class Form1 : public Vocabulary {
 public:
@@ -140,6 +145,27 @@ public:
         double upperTimeBefore[RECORD_CAPACITY + 1]{};
         double upperTimeAfter[RECORD_CAPACITY + 1]{};
     } moveRecord;
+
+    // The position entry 0 of the record stands for, in the game's terms: the
+    // position before the record's first move. It is taken when that move is
+    // recorded and read with a record from a file; a reset returns to it.
+    struct RecordStart {
+        int board[10][10]{};
+        int lowerHand[HAND_KINDS + 1]{};
+        int upperHand[HAND_KINDS + 1]{};
+        bool upperMovesFirst = false;
+        bool operator==(const RecordStart&) const = default;
+    };
+    static RecordStart initialRecordStart();
+    RecordStart recordStart = initialRecordStart();
+    std::optional<DateTime> recordStartTime;  // when the record's game began, when known
+    // How the record's game ended after entry `entry`, when it ended other
+    // than by a king's capture (which the record shows itself). Any move
+    // recorded later clears it.
+    struct RecordEnding {
+        int entry = 0;
+        kif::Ending how = kif::Ending::None;
+    } recordEnding;
 
     // Sounds: the library wrapper and the four buffers.
     Module1 module1;
@@ -271,11 +297,20 @@ public:
     void 描画_移動駒種類(double 入力X, double 入力Y, const std::string& 駒文字, int 色);
     bool recordIsFull() const { return recordIndex >= RECORD_CAPACITY; }
     void 記録満杯通知();
+    // The record starts at the board and hands as they stand, the given side to move.
+    void captureRecordStart(bool upperMovesFirst);
+    // An empty record from the initial position.
+    void forgetRecord();
+    bool recordStartsEven() const;
 
     void Command1_Click();
     void KIFU_WRITE_Click();
     void File1_Click(const std::string& fileName);
     double 取得_棋譜のX座標(const std::string& IN_文字列);
+    // Puts a record read from a file into the game, to be stepped through.
+    void loadRecord(const ReadRecord& read);
+    // Opens a record file as if it had been chosen in the read panel.
+    void openRecordFile(const std::string& path);
 
     void 描画_可視(PanelLists lists);
     void 描画_棋譜_IO(PanelTexts texts);

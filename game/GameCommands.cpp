@@ -191,6 +191,9 @@ void Form1::終了(const std::string& 勝手) {
         recordLength = recordIndex - 1;
     platform.messageBox("終了", 勝手 + "の勝ちです", BoxButtons::Ok);
     if (platform.messageBox("再ゲーム", "続けますか？", BoxButtons::YesNo) == BoxAnswer::Yes) {
+        // A new game begins at the initial position, where a record begun
+        // anywhere else cannot be stepped through.
+        if (!recordStartsEven()) forgetRecord();
         初期設定();
     } else {
         終了処理();

@@ -176,7 +176,9 @@ void Form1::moveToDestination(int Button, int x, int y) {
         setTimer1(false);
         lowerTime += moveElapsed;
         勢力調査();
-        if (詰めかCOM() == ON || captured == UPPER_KING) {
+        const bool comMated = 詰めかCOM() == ON;
+        if (comMated || captured == UPPER_KING) {
+            if (captured != UPPER_KING) recordEnding = {recordIndex, kif::Ending::Mated};
             終了("あなた");
             return;
         }

@@ -1,7 +1,7 @@
-// Start-up of the window and the reset to the initial position.
+// Start-up of the window, and the reset to the start of the record (the
+// initial position, unless a record began elsewhere).
 
 #include "game/Form1.h"
-#include "game/InitialPosition.h"
 
 namespace {
 
@@ -51,10 +51,11 @@ void Form1::Form_Load() {
 
 void Form1::初期設定() {
     cancelComReply();
-    // A record begun from a handicap position or a turned board cannot be
-    // replayed on the initial position this reset sets up: its moves would
-    // land on pieces they never saw.
-    if (handicapSet == ON || reversed == ON) recordLength = 0;
+    // A position set up on the board (a handicap, a turned board) goes with
+    // the game played on it: the reset returns to the initial position, and
+    // the record begun there is dropped. Any other record's start is where
+    // the reset returns to.
+    if (handicapSet == ON || reversed == ON) forgetRecord();
     handicapLevel = 0;
     handicapSet = OFF;
     gameMode = MODE_HUMAN;
@@ -72,13 +73,11 @@ void Form1::初期設定() {
     moveRecord.placedPiece[0] = UPPER_PAWN;
     clickState = 0;
     for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) {
-        lowerHand[k] = 0;
-        upperHand[k] = 0;
+        lowerHand[k] = recordStart.lowerHand[k];
+        upperHand[k] = recordStart.upperHand[k];
     }
     for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y) board[x][y] = EMPTY;
-    for (int x = 1; x <= boardSize; ++x)
-        for (int y = 1; y <= boardSize; ++y) board[x][y] = INITIAL_POSITION[y - 1][x - 1];
+        for (int y = 1; y <= boardSize; ++y) board[x][y] = recordStart.board[x][y];
     lowerHandCount = 0;
     upperHandCount = 0;
     for (int k = HAND_PAWN; k <= HAND_ROOK; ++k) {

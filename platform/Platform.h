@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "game/DateTime.h"
 #include "game/Score.h"
 
 struct FilePanel;
@@ -64,6 +66,8 @@ public:
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual double clockSeconds() = 0;
+    // The local date and time, when the platform knows them.
+    virtual std::optional<DateTime> localDateTime() = 0;
 
     // Where the settings file is read and written.
     virtual std::string settingsFile() = 0;

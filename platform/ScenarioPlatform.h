@@ -23,6 +23,8 @@ public:
     std::function<void(const ScoredCandidate&)> candidateListener;
     std::deque<BoxAnswer> answers;
     double clock = 0;
+    // The calendar a scripted run sees: none, unless a test sets one.
+    std::optional<DateTime> dateTime;
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;
@@ -36,6 +38,7 @@ public:
     void afterPause(std::function<void()> event) override { event(); }
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
+    std::optional<DateTime> localDateTime() override { return dateTime; }
     // A scenario runs in its working folder: the settings file and records are there.
     std::string settingsFile() override;
     std::string recordsFolder() override;

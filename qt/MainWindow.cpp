@@ -57,6 +57,10 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
 
 void MainWindow::attach(Form1& gameForm) { form = &gameForm; }
 
+void MainWindow::openRecordSoon(const std::string& path) {
+    QTimer::singleShot(0, this, [this, path] { deliver([&] { form->openRecordFile(path); }); });
+}
+
 void MainWindow::showMenuItem(int item, bool checked, bool enabled) {
     checkedInGame[item] = checked;
     actions[item]->setChecked(checked);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <string>
 
 #include "game/MenuBar.h"
 #include "qt/FilePanelWidgets.h"
@@ -27,6 +28,9 @@ public:
     void showMenuItem(int item, bool checked, bool enabled);
     // Runs one event of the game; a program end closes the window.
     void deliver(const std::function<void()>& event);
+    // Opens a record file once the event loop runs (the window is up by
+    // then), as if it had been chosen in the read panel.
+    void openRecordSoon(const std::string& path);
 
     Surface& surface() { return *paintSurface; }
     QTimer& timer() { return clockTimer; }

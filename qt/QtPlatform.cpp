@@ -1,5 +1,6 @@
 #include "qt/QtPlatform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -56,6 +57,12 @@ void QtPlatform::setTimerEnabled(bool enabled) {
 }
 
 double QtPlatform::clockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::optional<DateTime> QtPlatform::localDateTime() {
+    const QDateTime now = QDateTime::currentDateTime();
+    return DateTime{now.date().year(), now.date().month(),  now.date().day(),
+                    now.time().hour(), now.time().minute(), now.time().second()};
+}
 
 std::string QtPlatform::settingsFile() { return os::settingsFile(Vocabulary::SETTINGS_FILE); }
 

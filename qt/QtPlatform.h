@@ -22,6 +22,7 @@ public:
     void afterPause(std::function<void()> event) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
+    std::optional<DateTime> localDateTime() override;
     std::string settingsFile() override;
     std::string recordsFolder() override;
     double windowTop() override;

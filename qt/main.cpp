@@ -64,12 +64,6 @@ int runScenario(MainWindow& window, QtPlatform& qtPlatform, const std::string& p
     return runner.run(path == "-" ? std::cin : file);
 }
 
-// Opens the game record a file manager or the command line names. The game
-// does not read records given this way yet; it starts as usual and says so.
-void openRecordFile(const std::string& path) {
-    std::cerr << "mirelo: " << path << " is not opened: open records from the 棋譜 menu\n";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -100,7 +94,8 @@ int main(int argc, char** argv) {
     if (line.has("--maximized")) window.setWindowState(Qt::WindowMaximized);
     window.deliver([&] { form.Form_Load(); });
     if (window.ended()) return 0;
-    if (!line.arguments.empty()) openRecordFile(line.arguments.front());
     window.show();
+    // The record a file manager or the command line names.
+    if (!line.arguments.empty()) window.openRecordSoon(line.arguments.front());
     return app.exec();
 }

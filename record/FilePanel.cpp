@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "game/Form1.h"
+#include "record/KifEncoding.h"
 #include "system/MountedDrives.h"
 
 namespace fs = std::filesystem;
@@ -31,13 +32,16 @@ std::vector<std::string> FilePanel::folders() const {
 std::vector<std::string> FilePanel::files() const {
     std::vector<std::string> names;
     const std::string extension = FILE_EXTENSION;
+    const auto isRecordName = [&](const std::string& name) {
+        const bool own = name.size() > extension.size() &&
+                         name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+        return own || kif::formatOfFileName(name).has_value();
+    };
     std::error_code error;
     for (fs::directory_iterator it(filePath, error), end; !error && it != end; it.increment(error)) {
         std::error_code typeError;
         const std::string name = it->path().filename().string();
-        if (it->is_regular_file(typeError) && name.size() > extension.size() &&
-            name.compare(name.size() - extension.size(), extension.size(), extension) == 0)
-            names.push_back(name);
+        if (it->is_regular_file(typeError) && isRecordName(name)) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;

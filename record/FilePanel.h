@@ -23,7 +23,7 @@ constexpr int PANEL_TEXT_BOXES = 4;
 enum class PanelTexts { Shown, Cleared };
 
 struct FilePanel {
-    static constexpr const char* FILE_EXTENSION = ".棋譜";  // the file list shows "*.棋譜"
+    static constexpr const char* FILE_EXTENSION = ".棋譜";  // the game's own record files
 
     bool drive1Visible = false;
     bool dir1Visible = false;
@@ -40,6 +40,6 @@ struct FilePanel {
     void startIn(const std::string& folder);
     // Sub-folders of dirPath, sorted.
     std::vector<std::string> folders() const;
-    // Record files of filePath matching the pattern, sorted.
+    // Record files of filePath, sorted: the game's own, KIF and KIFU.
     std::vector<std::string> files() const;
 };

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/DateTime.h"
 #include "game/Vocabulary.h"
 
 namespace kif {
@@ -69,10 +70,7 @@ enum class Ending {
     EnteringKing,
 };
 
-struct DateTime {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    bool operator==(const DateTime&) const = default;
-};
+using DateTime = ::DateTime;
 
 struct HeaderField {
     std::string key, value;

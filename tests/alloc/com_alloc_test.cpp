@@ -46,6 +46,7 @@ public:
     void panelChanged(const FilePanel&) override {}
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return 0; }
+    std::optional<DateTime> localDateTime() override { return std::nullopt; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
     void afterPause(std::function<void()> event) override { event(); }

@@ -1,8 +1,12 @@
 // Writes KIF and KIFU files of games played on the game, from every kind of
 // start, into a folder, with "expected.tsv": each file's name and the SFEN
 // (without the move number) of the position its last written move leaves.
-// Another program's reader (see final_sfen.mjs) must reach the same.
+// Another program's reader (see final_sfen.mjs) must reach the same. Some
+// are written by the KIF writer from the record, the others by the game
+// itself through its write panel, after games played with the mouse.
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,7 +15,9 @@
 #include <vector>
 
 #include "record/KifWriter.h"
+#include "tests/support/GameKinds.h"
 #include "tests/support/KifGames.h"
+#include "tests/support/RecordGames.h"
 
 namespace {
 
@@ -61,6 +67,21 @@ int main(int argc, char** argv) {
             const std::string name = sample.name + extension;
             std::ofstream(folder / name, std::ios::binary) << *kif::writeKif(played.game, format);
             expected << name << '\t' << kiftest::sfenOf(last) << '\n';
+        }
+    }
+    for (const recordtest::GameKind& kind : recordtest::gameKinds()) {
+        TestForm t;
+        recordtest::playKind(t, kind, seed++);
+        std::string name = "panel " + kind.name;
+        std::replace_if(
+            name.begin(), name.end(), [](unsigned char c) { return !std::isalnum(c) && c != '-'; }, '_');
+        const std::string position = kiftest::sfenOf(kiftest::positionOf(t.form));
+        for (const char* extension : {".kif", ".kifu"}) {
+            if (recordtest::saveThroughPanel(t, folder.string(), name + extension) != recordtest::WRITTEN_MESSAGE) {
+                std::cerr << "the panel did not write " << name << extension << '\n';
+                return 1;
+            }
+            expected << name << extension << '\t' << position << '\n';
         }
     }
     return 0;

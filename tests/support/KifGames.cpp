@@ -12,7 +12,11 @@
 namespace kiftest {
 namespace {
 
-// A move that takes a king, when the side has one; promoted only where it must.
+// Seconds a move takes: whole ones and a fraction, sometimes none at all.
+double thinkingTime(std::mt19937_64& random) { return static_cast<double>(random() % 900) / 10.0; }
+
+}  // namespace
+
 std::optional<randomplay::Move> kingCapture(Form1& f, bool upper) {
     for (randomplay::Move m : randomplay::allowedMoves(f, upper)) {
         if (piece::abs(f.board[m.toX][m.toY]) != Vocabulary::KING) continue;
@@ -23,11 +27,6 @@ std::optional<randomplay::Move> kingCapture(Form1& f, bool upper) {
     }
     return std::nullopt;
 }
-
-// Seconds a move takes: whole ones and a fraction, sometimes none at all.
-double thinkingTime(std::mt19937_64& random) { return static_cast<double>(random() % 900) / 10.0; }
-
-}  // namespace
 
 kif::Position positionOf(const Form1& f) {
     kif::Position p;

@@ -6,14 +6,20 @@
 // makes it, and positions as SFEN text.
 
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "record/KifGame.h"
+#include "tests/support/RandomMoves.h"
 #include "tests/support/TestForm.h"
 
 namespace kiftest {
+
+// A move of that side that takes a king, when it has one; promoted only where
+// it must be.
+std::optional<randomplay::Move> kingCapture(Form1& f, bool upper);
 
 // The form's board, hands and side to move.
 kif::Position positionOf(const Form1& f);

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,6 +16,13 @@
 #include "tests/support/TestForm.h"
 
 namespace recordtest {
+
+void clickMove(Form1& f, const randomplay::Move& m) {
+    // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
+    const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
+    clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
+    clickCell(f, m.placed != m.code ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
+}
 
 Step stepOf(const Form1& f) { return {sfen::of(f), f.lowerHandCount, f.upperHandCount, f.lowerTime, f.upperTime}; }
 
@@ -35,7 +44,18 @@ std::string freshFolder(const std::string& tag) {
     return folder.string();
 }
 
+std::string readBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
 namespace {
+
+constexpr double START_CLOCK = 36000;  // 10:00 in the morning
 
 using randomplay::Move;
 
@@ -65,13 +85,9 @@ bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
             randomplay::randomMove(f, upper, random, {.favourEventfulMoves = true, .sparingKings = true});
         if (!chosen) return false;
         const Move& m = *chosen;
-        const bool promote = m.placed != m.code;
         if (kingSafe && exposesLowerKing(f, m)) continue;
-        // The upper stand lists rook at the top: hand index k is clicked on row 8 - k.
-        const int row = m.fromX == Form1::UPPER_STAND_X ? piece::upperStandRow(m.fromY) : m.fromY;
         const int before = f.recordIndex;
-        clickCell(f, Form1::LEFT_BUTTON, m.fromX, row);
-        clickCell(f, promote ? Form1::RIGHT_BUTTON : Form1::LEFT_BUTTON, m.toX, m.toY);
+        clickMove(f, m);
         if (f.recordIndex == before) ADD_FAILURE() << "move not taken: " << m.fromX << m.fromY << m.toX << m.toY;
         return f.recordIndex != before;
     }
@@ -80,32 +96,19 @@ bool playRandomMove(TestForm& t, std::mt19937_64& random, bool kingSafe) {
 
 }  // namespace
 
-// Plays `plies` moves from the start and returns the state before the first and
-// after every move. Two people share the mouse, or the lower side plays the
-// computer (which answers inside the same click, so only the state after each
-// exchange is seen: those entries hold the state after the computer's reply and
-// the human's moves are the odd entries left empty). The clock advances a few
-// seconds (with fractions) before every human move.
-std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
-    std::mt19937_64 random(seed);
+std::vector<Step> playMoves(TestForm& t, std::mt19937_64& random, int plies, bool againstComputer) {
     Form1& f = t.form;
-    f.Form_Load();
-    f.setChecked(Menu::KEIKA, true);
-    t.platform.clock = 36000;
-    if (againstComputer)
-        f.SENTE_Click();
-    else
-        f.START_Click();
     std::vector<Step> steps{stepOf(f)};
     while (static_cast<int>(steps.size()) <= plies) {
         t.platform.clock += 0.3 + static_cast<double>(random() % 400) / 10.0;
         f.Timer1_Timer();
+        const int before = f.recordIndex;
         if (!playRandomMove(t, random, againstComputer)) break;
         if (f.turn == Form1::NO_GAME || f.winner != 0) {
             ADD_FAILURE() << "the game ended at move " << f.recordIndex;
             break;
         }
-        const int expected = static_cast<int>(steps.size()) + (againstComputer ? 1 : 0);
+        const int expected = before + (againstComputer ? 2 : 1);
         if (f.recordIndex != expected) {
             ADD_FAILURE() << "record index " << f.recordIndex << ", expected " << expected;
             break;
@@ -115,6 +118,45 @@ std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstCo
     }
     t.takeTrace();
     return steps;
+}
+
+void loadFreshGame(TestForm& t) {
+    t.form.Form_Load();
+    t.form.setChecked(Menu::KEIKA, true);
+    t.platform.clock = START_CLOCK;
+}
+
+std::vector<Step> playGame(TestForm& t, unsigned seed, int plies, bool againstComputer) {
+    std::mt19937_64 random(seed);
+    Form1& f = t.form;
+    loadFreshGame(t);
+    if (againstComputer)
+        f.SENTE_Click();
+    else
+        f.START_Click();
+    return playMoves(t, random, plies, againstComputer);
+}
+
+std::string saveThroughPanel(TestForm& t, const std::string& folder, const std::string& name, const PanelNames& names) {
+    Form1& f = t.form;
+    f.Dir1_Change(folder);
+    f.KIFU_WRITE_Click();
+    f.setPanelText(FILE_NAME_BOX, name);
+    f.setPanelText(TITLE_BOX, names.title);
+    f.setPanelText(FIRST_PLAYER_BOX, names.first);
+    f.setPanelText(SECOND_PLAYER_BOX, names.second);
+    t.takeTrace();
+    f.Command1_Click();
+    return t.takeTrace();
+}
+
+std::string readThroughPanel(TestForm& t, const std::string& folder, const std::string& name) {
+    Form1& f = t.form;
+    f.Dir1_Change(folder);
+    f.KIFU_READ_Click();
+    t.takeTrace();
+    f.File1_Click(name);
+    return t.takeTrace();
 }
 
 }  // namespace recordtest

@@ -1,5 +1,5 @@
 // The file panel inside the window: its read and write modes, what hides it,
-// the drive and folder lists, and the guards in front of writing.
+// and the drive and folder lists.
 
 #include <gtest/gtest.h>
 
@@ -76,37 +76,6 @@ TEST(FilePanel, WriteModeStartsEmptyAfterBeingHidden) {
     f.KIFU_WRITE_Click();
     for (int box = 1; box <= 4; ++box) EXPECT_EQ(f.filePanel.text[box], "");
     EXPECT_TRUE(f.filePanel.textVisible);
-}
-
-// The guards in front of writing: a turned board or a handicap position is
-// not a game from the start position. The panel stays hidden.
-TEST(FilePanel, WriteRefusedAfterReverseOrHandicap) {
-    const struct Case {
-        const char* what;
-        bool reverse, handicap;
-        std::string trace;
-    } cases[] = {
-        {"reversed", true, false, "msgbox \"棋譜書込\" \"反転後は書き込みできません\" OK -> OK\n"},
-        {"handicap", false, true, "msgbox \"棋譜書込\" \"ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません\" OK -> OK\n"},
-        {"both", true, true, "msgbox \"棋譜書込\" \"反転後は書き込みできません\" OK -> OK\n"},
-        {"neither", false, false, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        TestForm t;
-        Form1& f = t.form;
-        f.Form_Load();
-        if (c.handicap) {
-            f.LBEL_UP_Click();
-            f.LEBEL_DOWN_Click();  // back at level 0, but a handicap step was taken
-        }
-        if (c.reverse) f.REVERSE_Click();
-        t.takeTrace();
-        f.KIFU_WRITE_Click();
-        EXPECT_EQ(t.takeTrace(), c.trace);
-        EXPECT_EQ(f.filePanel.textVisible, c.trace.empty());
-        EXPECT_EQ(f.filePanel.drive1Visible, c.trace.empty());
-    }
 }
 
 // A drive that is not there: the message, the drive list keeps the choice and

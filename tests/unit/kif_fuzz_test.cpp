@@ -4,13 +4,16 @@
 // moves, reading one encoding as the other and overfilling the record. Every
 // file must either be refused with a line inside the file, or read into a
 // record that replays soundly and reads back the same after writing it
-// again. Built with the sanitizers, it also shows that no file makes the
-// reader touch memory it should not.
+// again. Read through the file panel, a refused file changes nothing of the
+// game and a file read steps through the positions of its replay. Built with
+// the sanitizers, it also shows that no file makes the reader touch memory it
+// should not.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -23,7 +26,9 @@
 #include "record/KifReader.h"
 #include "record/KifWriter.h"
 #include "record/StandardReplay.h"
+#include "tests/support/GameSnapshot.h"
 #include "tests/support/KifGames.h"
+#include "tests/support/RecordGames.h"
 
 namespace {
 
@@ -333,6 +338,60 @@ TEST(KifFuzz, EveryFileReadsSoundlyOrIsRefusedWithALineOfTheFile) {
     EXPECT_GT(refused, FILES / 5);
     RecordProperty("read", read);
     RecordProperty("refused", refused);
+}
+
+// The same files clicked in the read panel of a game, which is sometimes in
+// the middle of a game of its own and sometimes stepping through the last
+// file read. The panel refuses what the reader refuses, with its message and
+// nothing changed; what it loads steps through the positions of the file's
+// replay, and back.
+TEST(KifFuzz, ThroughThePanelAFileLoadsAsItReadsOrChangesNothing) {
+    const std::vector<Seed> originals = seeds();
+    const std::string folder = recordtest::freshFolder("kif-fuzz");
+    Mutator mutator(20251209);
+    TestForm t;
+    Form1& f = t.form;
+    std::mt19937_64 random(9);
+    f.Form_Load();
+    f.START_Click();
+    recordtest::playMoves(t, random, 20, false);
+    f.Dir1_Change(folder);
+    int loaded = 0, refused = 0;
+    constexpr int FILES = 1500;
+    for (int i = 0; i < FILES; ++i) {
+        const Seed& original = originals[mutator.pick(originals.size())];
+        const Seed file = i % 20 == 0 ? original : mutator.mutate(original);
+        const std::string name = "fuzz" + std::to_string(i) + (file.format == Format::Kif ? ".kif" : ".kifu");
+        std::ofstream(folder + "/" + name, std::ios::binary) << file.bytes;
+        const kif::ReadResult result = kif::readKif(file.bytes, file.format);
+        const GameSnapshot before(f);
+        t.takeTrace();
+        f.File1_Click(name);
+        const std::string trace = t.takeTrace();
+        std::filesystem::remove(folder + "/" + name);
+        if (const auto* error = std::get_if<kif::ReadError>(&result)) {
+            ++refused;
+            ASSERT_EQ(trace, "msgbox \"棋譜\" \"" + kif::messageOf(*error) + "\" OK -> OK\n") << "file " << i;
+            ASSERT_TRUE(GameSnapshot(f) == before) << "file " << i << " was refused but changed the game";
+            continue;
+        }
+        ++loaded;
+        const std::vector<kif::Position> positions = kiftest::replay(std::get<kif::Game>(result));
+        ASSERT_EQ(f.recordLength + 1, static_cast<int>(positions.size())) << "file " << i << ": " << trace;
+        ASSERT_EQ(f.kifuMode, Form1::ON);
+        for (int n = 0; n <= f.recordLength; ++n) {
+            if (n > 0) f.AFTER_Click();
+            kif::Position shown = kiftest::positionOf(f);
+            if (f.recordLength == 0) shown.toMove = positions[0].toMove;  // no game, no side to move
+            ASSERT_EQ(kiftest::sfenOf(shown), kiftest::sfenOf(positions[n])) << "file " << i << " step " << n;
+        }
+        // The next file is clicked at some step of this one, or after 最初.
+        const int back = static_cast<int>(mutator.pick(static_cast<size_t>(f.recordLength) + 2));
+        if (back > f.recordLength) f.CANCEL_Click();
+        for (int n = 0; n < back && f.recordIndex > 0; ++n) f.REPLAY_Click();
+    }
+    EXPECT_GT(loaded, FILES / 5);
+    EXPECT_GT(refused, FILES / 5);
 }
 
 }  // namespace

@@ -8,15 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "game/PieceCode.h"
+#include "tests/support/GameSnapshot.h"
 #include "tests/support/PositionInvariants.h"
 #include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
@@ -24,42 +23,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using recordtest::readBytes;
 
 constexpr const char* START_POSITION = "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL ";
-
-std::string readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Everything of the game a refused file must leave exactly as it was.
-struct Snapshot {
-    int board[10][10];
-    int lowerHand[8], upperHand[8];
-    int counters[17];
-    double clocks[2];
-    Form1::MoveRecord record;
-
-    explicit Snapshot(const Form1& f) : record(f.moveRecord) {
-        std::memcpy(board, f.board, sizeof board);
-        std::memcpy(lowerHand, f.lowerHand, sizeof lowerHand);
-        std::memcpy(upperHand, f.upperHand, sizeof upperHand);
-        const int values[17] = {f.lowerHandCount, f.upperHandCount, f.turn,          f.SENTE,      f.GOTE,
-                                f.lowerSide,      f.upperSide,      f.gameMode,      f.moveNumber, f.recordIndex,
-                                f.recordLength,   f.kifuMode,       f.resumePending, f.reversed,   f.clickState,
-                                f.handicapSet,    f.winner};
-        std::memcpy(counters, values, sizeof counters);
-        clocks[0] = f.lowerTime;
-        clocks[1] = f.upperTime;
-    }
-    bool operator==(const Snapshot& o) const {
-        return std::memcmp(board, o.board, sizeof board) == 0 &&
-               std::memcmp(lowerHand, o.lowerHand, sizeof lowerHand) == 0 &&
-               std::memcmp(upperHand, o.upperHand, sizeof upperHand) == 0 &&
-               std::memcmp(counters, o.counters, sizeof counters) == 0 && clocks[0] == o.clocks[0] &&
-               clocks[1] == o.clocks[1] && std::memcmp(&record, &o.record, sizeof record) == 0;
-    }
-};
 
 // The damage done to a file, one or a few of these at a time.
 class Mutator {
@@ -202,7 +168,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
         const std::string bytes = i % 10 == 0 ? seed : mutator.mutate(seed);
         const std::string name = "fuzz" + std::to_string(i) + ".棋譜";  // a new file is quicker than a truncated one
         std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
-        const Snapshot before(f);
+        const GameSnapshot before(f);
         t.takeTrace();
         f.File1_Click(name);
         const std::string trace = t.takeTrace();
@@ -213,7 +179,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
             ++refused;
             ASSERT_EQ(trace.rfind("msgbox \"棋譜\" \"棋譜ﾌｧｲﾙ", 0), 0u) << "file " << i << ": " << trace;
             ASSERT_EQ(std::count(trace.begin(), trace.end(), '\n'), 1) << "file " << i << ": " << trace;
-            ASSERT_TRUE(Snapshot(f) == before) << "file " << i << " was refused but changed the game: " << trace;
+            ASSERT_TRUE(GameSnapshot(f) == before) << "file " << i << " was refused but changed the game: " << trace;
             continue;
         }
         ++loaded;

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,17 +17,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using recordtest::readBytes;
 using recordtest::Step;
-
-std::string readBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << bytes;
-}
+using recordtest::writeBytes;
 
 // Everything a refused file must leave as it was.
 std::string stateOf(const Form1& f) {

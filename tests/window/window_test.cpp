@@ -152,6 +152,23 @@ TEST_F(Window, AGameIsPlayedWithTheMouse) {
     EXPECT_TRUE(shows(shot, 11, 8, "SITA_KAKU0"));  // the captured bishop on the lower stand
 }
 
+// A record named on the command line (relative to the folder the game was
+// started in) opens once the window is up, as if chosen in the read panel:
+// the file's start stands on the board, ready to be stepped through.
+TEST_F(Window, OpensARecordNamedOnTheCommandLine) {
+    std::ofstream(folder.path / "角落ち.kifu") << "手合割：角落ち\n   1 ５二玉(51)\n";
+    window.openRecordSoon("角落ち.kifu");
+    constexpr int MOST_EVENT_ROUNDS = 1000;
+    for (int round = 0; round < MOST_EVENT_ROUNDS && form.turn == Form1::NO_GAME; ++round)
+        QApplication::processEvents();
+    EXPECT_EQ(form.kifuMode, Form1::ON);
+    EXPECT_EQ(form.recordLength, 1);
+    EXPECT_EQ(form.filePanel.filePath, std::filesystem::canonical(folder.path).string());
+    const QImage shot = surface();
+    EXPECT_TRUE(shows(shot, 8, 2, "KARA_MASU"));  // the bishop given
+    EXPECT_TRUE(shows(shot, 2, 2, "UE_SYA0"));
+}
+
 // The computer's reply follows the player's move after a pause, so that the
 // two read as two moves; meanwhile the board takes no clicks.
 TEST_F(Window, TheComputerRepliesAfterAPause) {
