@@ -70,16 +70,12 @@ RecordRead readOwnRecordFile(const std::string& path) {
     case files::ReadResult::Read: break;
     }
     while (lines.size() > HEADER_LINES && lines.back().empty()) lines.pop_back();
-    // A missing header line shows the line before it again.
+    // (A file of fewer lines holds no move, and is refused for that.)
     std::string header[HEADER_LINES];
-    for (int i = 0; i < HEADER_LINES; ++i) {
-        if (i < static_cast<int>(lines.size())) {
-            const auto text = sjis::toUtf8(lines[i]);
-            if (!text) return lineMessage(i + 1, "が読めません");
-            header[i] = *text;
-        } else if (i > 0) {
-            header[i] = header[i - 1];
-        }
+    for (int i = 0; i < HEADER_LINES && i < static_cast<int>(lines.size()); ++i) {
+        const auto text = sjis::toUtf8(lines[i]);
+        if (!text) return lineMessage(i + 1, "が読めません");
+        header[i] = *text;
     }
     const int moveCount = lines.size() > HEADER_LINES ? static_cast<int>(lines.size()) - HEADER_LINES : 0;
     if (moveCount > Form1::RECORD_CAPACITY) return std::string("棋譜ﾌｧｲﾙの手数が500手を超えています");

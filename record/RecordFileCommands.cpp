@@ -76,6 +76,11 @@ void Form1::File1_Click(const std::string& fileName) {
         platform.messageBox("棋譜", *refusal, BoxButtons::Ok);
         return;
     }
+    // A file without moves is refused like any other: the game under way stays.
+    if (std::get<ReadRecord>(read).game.moves.empty()) {
+        platform.messageBox("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", BoxButtons::Ok);
+        return;
+    }
     loadRecord(std::get<ReadRecord>(read));
 }
 
@@ -116,10 +121,6 @@ void Form1::loadRecord(const ReadRecord& read) {
     recordIndex = 0;
     moveNumber = 0;
     recordLength = moveCount;
-    if (moveCount == 0) {
-        platform.messageBox("棋譜", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", BoxButtons::Ok);
-        return;
-    }
     platform.messageBox("棋譜", " 読み込みました", BoxButtons::Ok);
     platform.messageBox("棋譜", "棋譜を '進 'で進めて下さい", BoxButtons::Ok);
     gameMode = read.againstComputer ? MODE_COM : MODE_HUMAN;

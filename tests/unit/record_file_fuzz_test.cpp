@@ -172,8 +172,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
         t.takeTrace();
         f.File1_Click(name);
         const std::string trace = t.takeTrace();
-        const bool read =
-            trace.find("読み込みました") != std::string::npos || trace.find("ﾃﾞｰﾀがありません") != std::string::npos;
+        const bool read = trace.find("読み込みました") != std::string::npos;
         if (!read) {
             ASSERT_NE(i % 10, 0) << "a file the game wrote was refused: " << trace;
             ++refused;
@@ -213,7 +212,7 @@ TEST(RecordFileFuzz, EveryFileLoadsSoundlyOrChangesNothing) {
             f.AFTER_Click();
     }
     // Both outcomes were exercised, and loaded records were long enough to matter.
-    EXPECT_GT(loaded, FILES / 5);
+    EXPECT_GT(loaded, FILES / 8);
     EXPECT_GT(refused, FILES / 5);
     EXPECT_GT(stepped, loaded * 10);
     RecordProperty("loaded", loaded);
