@@ -1,8 +1,10 @@
 #include "qt/FilePanelWidgets.h"
 
 #include <QDir>
+#include <QStringDecoder>
 #include <cmath>
 
+#include "files/ShiftJis.h"
 #include "record/FilePanel.h"
 #include "system/MountedDrives.h"
 
@@ -14,6 +16,17 @@ struct Placement {
 };
 
 constexpr int CONTROL_FONT_TWIPS = 180;  // 9 pt
+
+// A file name as UTF-8, else as Shift_JIS (names copied from another system),
+// else with the bytes that are neither replaced.
+QString shownName(const std::string& bytes) {
+    const QByteArray raw = QByteArray::fromStdString(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8(raw);
+    if (!utf8.hasError()) return asUtf8;
+    if (const auto asShiftJis = sjis::toUtf8(bytes)) return QString::fromStdString(*asShiftJis);
+    return asUtf8;
+}
 
 }  // namespace
 
@@ -39,8 +52,9 @@ void FilePanelWidgets::create() {
         const QString folder = QDir::cleanPath(shownFolder + "/" + item->text());
         handlers.folderChosen(folder);
     });
-    connect(file1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { handlers.fileClicked(item->text()); });
+    connect(file1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        handlers.fileClicked(item->data(Qt::UserRole).toByteArray().toStdString());
+    });
     for (int i = FILE_NAME_BOX; i <= PANEL_TEXT_BOXES; ++i)
         connect(text[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& value) { handlers.textEdited(i, value); });
@@ -82,7 +96,11 @@ void FilePanelWidgets::show(const FilePanel& panel) {
     }
     if (panel.file1Visible) {
         file1->clear();
-        for (const std::string& f : panel.files()) file1->addItem(QString::fromStdString(f));
+        for (const std::string& name : panel.files()) {
+            // Shown as well as it can be read; opened by its bytes as they are.
+            auto* item = new QListWidgetItem(shownName(name), file1);
+            item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+        }
     }
     updating = false;
 }

@@ -19,7 +19,7 @@ public:
     struct Handlers {
         std::function<void(const QString&)> driveChosen;
         std::function<void(const QString&)> folderChosen;
-        std::function<void(const QString&)> fileClicked;
+        std::function<void(const std::string& nameBytes)> fileClicked;
         std::function<void(int box, const QString&)> textEdited;
         std::function<void()> returnPressed;
     };

@@ -42,7 +42,7 @@ MainWindow::MainWindow(const QString& pictureFolder) : pictures(pictureFolder) {
         {
             [this](const QString& drive) { deliver([&] { form->Drive1_Change(drive.toStdString()); }); },
             [this](const QString& folder) { deliver([&] { form->Dir1_Change(folder.toStdString()); }); },
-            [this](const QString& file) { deliver([&] { form->File1_Click(file.toStdString()); }); },
+            [this](const std::string& file) { deliver([&] { form->File1_Click(file); }); },
             [this](int box, const QString& text) { deliver([&] { form->setPanelText(box, text.toStdString()); }); },
             [this] { deliver([&] { form->Command1_Click(); }); },
         });

@@ -31,11 +31,14 @@ std::vector<std::string> FilePanel::folders() const {
 
 std::vector<std::string> FilePanel::files() const {
     std::vector<std::string> names;
-    const std::string extension = FILE_EXTENSION;
+    // Names are bytes: they are listed as they are on disk, whatever their encoding.
+    const auto endsWith = [](const std::string& name, const std::string& extension) {
+        return name.size() > extension.size() &&
+               name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+    };
     const auto isRecordName = [&](const std::string& name) {
-        const bool own = name.size() > extension.size() &&
-                         name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
-        return own || kif::formatOfFileName(name).has_value();
+        return endsWith(name, FILE_EXTENSION) || endsWith(name, FILE_EXTENSION_SJIS) ||
+               kif::formatOfFileName(name).has_value();
     };
     std::error_code error;
     for (fs::directory_iterator it(filePath, error), end; !error && it != end; it.increment(error)) {

@@ -24,6 +24,8 @@ enum class PanelTexts { Shown, Cleared };
 
 struct FilePanel {
     static constexpr const char* FILE_EXTENSION = ".棋譜";  // the game's own record files
+    // The same extension in Shift_JIS bytes, as a name copied from another system has it.
+    static constexpr const char* FILE_EXTENSION_SJIS = ".\x8A\xFB\x95\x88";
 
     bool drive1Visible = false;
     bool dir1Visible = false;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -150,6 +151,38 @@ TEST(FilePanel, Lists) {
     f.Command1_Click();
     f.KIFU_READ_Click();
     EXPECT_EQ(f.filePanel.files(), (std::vector<std::string>{"a.棋譜", "m.棋譜", "z.棋譜"}));
+    fs::remove_all(folder);
+}
+
+// File names are bytes: a name in Shift_JIS, copied from another system, is
+// listed by its extension's bytes in either encoding and opens as it is.
+TEST(FilePanel, NamesAreBytes) {
+    const std::string folder = recordtest::freshFolder("bytes");
+    TestForm played;
+    played.form.Form_Load();
+    played.form.Dir1_Change(folder);
+    played.form.START_Click();
+    clickCell(played.form, Form1::LEFT_BUTTON, 7, 7);
+    clickCell(played.form, Form1::LEFT_BUTTON, 7, 6);
+    played.form.KIFU_WRITE_Click();
+    played.form.setPanelText(FILE_NAME_BOX, "saved");
+    played.form.Command1_Click();
+    const std::string shiftJisName = "\x91\xCE\x8B\xC7";  // 対局 in Shift_JIS: no UTF-8
+    const std::string names[] = {shiftJisName + FilePanel::FILE_EXTENSION_SJIS, shiftJisName + ".棋譜"};
+    for (const std::string& name : names) fs::copy_file(folder + "/saved.棋譜", folder + "/" + name);
+
+    TestForm t;
+    t.form.Form_Load();
+    t.form.Dir1_Change(folder);
+    std::vector<std::string> expected = {names[0], names[1], "saved.棋譜"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(t.form.filePanel.files(), expected);
+    for (const std::string& name : names) {
+        t.takeTrace();
+        t.form.File1_Click(name);
+        EXPECT_NE(t.takeTrace().find("読み込みました"), std::string::npos);
+        EXPECT_EQ(t.form.recordLength, 1);
+    }
     fs::remove_all(folder);
 }
 

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -184,6 +185,30 @@ TEST_F(Window, TheComputerRepliesAfterAPause) {
     QTest::qWait(1000);
     EXPECT_EQ(form.moveNumber, 2);
     EXPECT_EQ(form.turn, form.lowerSide);
+}
+
+// A record whose name is Shift_JIS bytes (copied from another system) is
+// shown in the file list and opens when clicked, its bytes kept as they are.
+TEST_F(Window, OpensARecordWhoseNameIsNoUtf8) {
+    window.deliver([&] { form.START_Click(); });
+    for (const QPoint cell : {QPoint(7, 7), QPoint(7, 6)})
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(cell.x() + 0.5, cell.y() + 0.5));
+    window.deliver([&] { form.Dir1_Change(folder.path.string()); });
+    window.deliver([&] { form.KIFU_WRITE_Click(); });
+    window.deliver([&] { form.setPanelText(FILE_NAME_BOX, "saved"); });
+    window.deliver([&] { form.Command1_Click(); });
+    const std::string name = "\x91\xCE\x8B\xC7" + std::string(FilePanel::FILE_EXTENSION_SJIS);  // 対局.棋譜
+    std::filesystem::rename(folder.path / "saved.棋譜", folder.path / name);
+    window.deliver([&] { form.KIFU_READ_Click(); });
+    QApplication::processEvents();
+    QListWidget* files = nullptr;
+    for (QListWidget* list : window.surface().findChildren<QListWidget*>())
+        if (list->isVisible() && list->count() == 1) files = list;
+    ASSERT_NE(files, nullptr);
+    EXPECT_EQ(files->item(0)->text(), QString("対局.棋譜"));
+    emit files->itemClicked(files->item(0));
+    EXPECT_EQ(form.kifuMode, Form1::ON);
+    EXPECT_EQ(form.recordLength, 1);
 }
 
 TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
