@@ -16,6 +16,24 @@ int absolute(int v) {
 
 }  // namespace
 
+Kind kindOfHandIndex(int index) {
+    return index >= 1 && index <= GAME_HAND_COUNT ? KIND_OF_HAND_INDEX[index] : NO_KIND;
+}
+
+int handIndexOfKind(Kind k) {
+    return k >= PAWN && k < HAND_KIND_COUNT ? HAND_INDEX_OF_KIND[k] : 0;
+}
+
+void gameBoardOf(const Position& pos, int (&board)[10][10], int (&lowerHand)[8], int (&upperHand)[8]) {
+    for (int x = 0; x <= BOARD_SIZE; ++x)
+        for (int y = 0; y <= BOARD_SIZE; ++y) board[x][y] = x == 0 || y == 0 ? 0 : gameCodeOf(pos.at(squareAt(x, y)));
+    lowerHand[0] = upperHand[0] = 0;
+    for (int i = 1; i <= GAME_HAND_COUNT; ++i) {
+        lowerHand[i] = pos.hand(BLACK, KIND_OF_HAND_INDEX[i]);
+        upperHand[i] = pos.hand(WHITE, KIND_OF_HAND_INDEX[i]);
+    }
+}
+
 int gameCodeOf(Piece p) {
     if (!isPiece(p)) return 0;
     const int code = CODE_OF_KIND[kindOf(p)];

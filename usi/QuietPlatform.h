@@ -1,0 +1,32 @@
+#pragma once
+// A platform for running the game's computer where nobody watches: it draws
+// nothing, plays nothing, keeps no timer and answers every message box with
+// OK or Yes, so a finished game simply starts over.
+
+#include "platform/Platform.h"
+
+class QuietPlatform : public Platform {
+public:
+    void drawPicture(int, double, double) override {}
+    void drawRect(int, double, double, double, double) override {}
+    void drawText(const std::string&, double, double, int, bool, int) override {}
+    void setBackgroundColor(int) override {}
+    void refresh() override {}
+    BoxAnswer messageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
+        return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    }
+    void menuChanged(int) override {}
+    void panelChanged() override {}
+    void setTimerEnabled(bool) override {}
+    double clockSeconds() override { return 0; }
+    double windowTop() override { return 0; }
+    void placeWindow(double, double, double, double) override {}
+    DSHANDLE dsInitialize(void*) override { return 0; }
+    void dsTerminate(DSHANDLE) override {}
+    DSHANDLE dsCreateDSB(DSHANDLE, const void*, size_t, int) override { return 0; }
+    void dsFree(DSHANDLE) override {}
+    void dsPlay(DSHANDLE, const char*) override {}
+    void dsPlayLooping(DSHANDLE, const char*) override {}
+    void dsStop(DSHANDLE, const char*) override {}
+    [[noreturn]] void endProgram() override { throw ProgramEnd{}; }
+};

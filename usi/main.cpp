@@ -1,0 +1,13 @@
+// mirelo-usi: the Mirelo engine for shogi GUIs and match runners, speaking
+// USI on standard input and output.
+
+#include <iostream>
+
+#include "usi/UsiSession.h"
+
+int main() {
+    std::ios::sync_with_stdio(false);
+    usi::UsiSession session(std::cin, std::cout);
+    session.run();
+    return 0;
+}
