@@ -7,6 +7,9 @@
 
 int main() {
     std::ios::sync_with_stdio(false);
+    // Input must not flush the output on its own: answers are written whole,
+    // under the session's lock, by the search thread too.
+    std::cin.tie(nullptr);
     usi::UsiSession session(std::cin, std::cout);
     session.run();
     return 0;
