@@ -51,6 +51,18 @@ bool inCheck(const Position& pos) {
     return king != 0 && isAttacked(pos, king, opposite(us));
 }
 
+bool kingPressed(const Position& pos) {
+    const Color us = pos.sideToMove();
+    const Square king = pos.kingSquare(us);
+    if (king == 0) return false;
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const Square s = king + dx * FILE_STRIDE + dy * RANK_STRIDE;
+            if (pos.at(s) != WALL && isAttacked(pos, s, opposite(us))) return true;
+        }
+    return false;
+}
+
 bool canCaptureKing(const Position& pos) {
     const Color us = pos.sideToMove();
     const Square king = pos.kingSquare(opposite(us));

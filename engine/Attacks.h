@@ -16,6 +16,10 @@ bool inCheck(const Position& pos);
 // that is a won game, and the last move was the loser's mistake.
 bool canCaptureKing(const Position& pos);
 
+// Whether the other side reaches the side to move's king or a square next to
+// it: a king so pressed may be mated by a quiet move, which pruning must not hide.
+bool kingPressed(const Position& pos);
+
 // The number of the side's pieces that could move onto the square.
 int attackerCount(const Position& pos, Square target, Color by);
 

@@ -180,7 +180,7 @@ Value Searcher::Worker::search(Value alpha, Value beta, int depth, int ply, bool
     const bool checked = inCheck(pos);
     if (checked) ++depth;  // answering a check is forced: look one ply further
     const Value staticEval = checked ? -VALUE_INFINITE : evaluate(pos);
-    if (!pvNode && !checked) {
+    if (!pvNode && !checked && !kingPressed(pos)) {
         if (depth <= FUTILITY_MAX_DEPTH && !isMateScore(beta) && staticEval - FUTILITY_MARGIN * depth >= beta)
             return staticEval;
         if (nullAllowed && depth >= NULL_MOVE_MIN_DEPTH && staticEval >= beta) {
