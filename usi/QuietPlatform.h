@@ -15,15 +15,15 @@ public:
     BoxAnswer messageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
         return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
     }
-    void menuChanged(int) override {}
-    void panelChanged() override {}
+    void menuChanged(int, bool, bool) override {}
+    void panelChanged(const FilePanel&) override {}
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return 0; }
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
     DSHANDLE dsInitialize(void*) override { return 0; }
     void dsTerminate(DSHANDLE) override {}
-    DSHANDLE dsCreateDSB(DSHANDLE, const void*, size_t, int) override { return 0; }
+    DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }
     void dsFree(DSHANDLE) override {}
     void dsPlay(DSHANDLE, const char*) override {}
     void dsPlayLooping(DSHANDLE, const char*) override {}
