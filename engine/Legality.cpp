@@ -46,11 +46,11 @@ void generateLegalMoves(Position& pos, MoveList& list) {
     if (pos.rules() == Rules::Forward) return;
     int kept = 0;
     for (int i = 0; i < list.size; ++i) {
-        const Move m = list.moves[i];
+        const Move m = list[i];
         pos.makeMove(m);
         const bool legal = wasLegal(pos, m);
         pos.unmakeMove(m);
-        if (legal) list.moves[kept++] = m;
+        if (legal) list[kept++] = m;
     }
     list.size = kept;
 }

@@ -1,7 +1,5 @@
 #include "engine/MoveGen.h"
 
-#include <algorithm>
-
 #include "engine/PieceMoves.h"
 
 namespace engine {
@@ -32,13 +30,13 @@ void pieceMoves(const Position& pos, Square from, MoveList& list) {
     const Kind k = kindOf(p);
     const bool bound = pos.rules() == Rules::Forward && canAdvance(pos, from);
     const PieceMoves& moves = (bound ? FORWARD_MOVES : ALL_MOVES)[c][k];
-    for (int i = 0; i < moves.steps.count; ++i) {
-        const Square to = from + moves.steps.offsets[i];
+    for (int i = 0; i < moves.steps.size; ++i) {
+        const Square to = from + moves.steps[i];
         const Piece target = pos.at(to);
         if (isOpenFor(c, target)) addBoardMove<TACTICAL>(list, c, k, from, to, target != EMPTY);
     }
-    for (int i = 0; i < moves.slides.count; ++i) {
-        const int d = moves.slides.offsets[i];
+    for (int i = 0; i < moves.slides.size; ++i) {
+        const int d = moves.slides[i];
         for (Square to = from + d;; to += d) {
             const Piece target = pos.at(to);
             if (target == EMPTY) {
@@ -79,10 +77,6 @@ void drops(const Position& pos, MoveList& list) {
 }
 
 }  // namespace
-
-bool MoveList::contains(Move m) const {
-    return std::find(begin(), end(), m) != end();
-}
 
 bool canAdvance(const Position& pos, Square s) {
     const Piece p = pos.at(s);

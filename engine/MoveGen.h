@@ -5,6 +5,7 @@
 // A move that may promote is listed twice (promoting and not), unless the
 // piece could never move again unpromoted.
 
+#include "engine/FixedList.h"
 #include "engine/Position.h"
 
 namespace engine {
@@ -12,15 +13,7 @@ namespace engine {
 // Enough for any shogi position (the known maximum is 593 legal moves).
 constexpr int MAX_MOVES = 1024;
 
-struct MoveList {
-    Move moves[MAX_MOVES];
-    int size = 0;
-
-    void add(Move m) { moves[size++] = m; }
-    const Move* begin() const { return moves; }
-    const Move* end() const { return moves + size; }
-    bool contains(Move m) const;
-};
+using MoveList = FixedList<Move, MAX_MOVES>;
 
 // The forward rule's test: can the piece on `s` go somewhere one step ahead?
 // Open squares are empty or enemy-held; pawns, lances and rooks look straight

@@ -35,7 +35,7 @@ void MoveHistory::clear() {
 MoveOrder::MoveOrder(const Position& pos, MoveList& list, Move tableMove, const MoveHistory& history, int ply)
     : list_(list) {
     for (int i = 0; i < list.size; ++i) {
-        const Move m = list.moves[i];
+        const Move m = list[i];
         int score;
         if (m == tableMove) {
             score = TABLE_MOVE_SCORE;
@@ -61,9 +61,9 @@ Move MoveOrder::next() {
     int best = taken_;
     for (int i = taken_ + 1; i < list_.size; ++i)
         if (scores_[i] > scores_[best]) best = i;
-    std::swap(list_.moves[taken_], list_.moves[best]);
+    std::swap(list_[taken_], list_[best]);
     std::swap(scores_[taken_], scores_[best]);
-    return list_.moves[taken_++];
+    return list_[taken_++];
 }
 
 }  // namespace engine

@@ -25,7 +25,7 @@ int offsetOf(Color c, Delta d) {
 template <std::size_t N>
 void add(Directions& to, Color c, const Delta (&deltas)[N], bool forwardOnly) {
     for (const Delta& d : deltas)
-        if (!forwardOnly || d.ahead > 0) to.offsets[to.count++] = offsetOf(c, d);
+        if (!forwardOnly || d.ahead > 0) to.add(offsetOf(c, d));
 }
 
 struct Tables {
@@ -75,12 +75,12 @@ struct Tables {
                 fill(all[c][k], c, Kind(k), false);
                 fill(forward[c][k], c, Kind(k), true);
                 const PieceMoves& m = all[c][k];
-                for (int i = 0; i < m.steps.count; ++i)
+                for (int i = 0; i < m.steps.size; ++i)
                     for (int j = 0; j < STEP_OFFSET_COUNT; ++j)
-                        if (stepOffsets[j] == m.steps.offsets[i]) steppingKinds[c][j] |= kindBit(Kind(k));
-                for (int i = 0; i < m.slides.count; ++i)
+                        if (stepOffsets[j] == m.steps[i]) steppingKinds[c][j] |= kindBit(Kind(k));
+                for (int i = 0; i < m.slides.size; ++i)
                     for (int j = 0; j < SLIDE_DIRECTION_COUNT; ++j)
-                        if (slideDirections[j] == m.slides.offsets[i]) slidingKinds[c][j] |= kindBit(Kind(k));
+                        if (slideDirections[j] == m.slides[i]) slidingKinds[c][j] |= kindBit(Kind(k));
             }
     }
 };

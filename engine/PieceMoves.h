@@ -3,16 +3,14 @@
 // slides. The forward table keeps only the directions that gain ranks, which
 // is all a piece may use while the forward rule binds it.
 
+#include "engine/FixedList.h"
 #include "engine/Types.h"
 
 namespace engine {
 
 constexpr int MAX_DIRECTIONS = 8;
 
-struct Directions {
-    int offsets[MAX_DIRECTIONS];
-    int count = 0;
-};
+using Directions = FixedList<int, MAX_DIRECTIONS>;
 
 struct PieceMoves {
     Directions steps;

@@ -296,7 +296,7 @@ SearchResult Searcher::search(const Position& root, const Limits& limits, const 
         result.score = matedIn(0);
         return result;
     }
-    result.best = rootMoves.moves[0];
+    result.best = rootMoves[0];
     if (root.rules() == Rules::Forward && canCaptureKing(w.pos)) {
         // Taking the king ends the game: nothing to search.
         for (const Move m : rootMoves)

@@ -32,7 +32,7 @@ std::vector<std::vector<std::string>> randomOpenings(int count, int plies, engin
             for (int ply = 0; ply < plies && ok; ++ply) {
                 engine::MoveList list;
                 engine::generateLegalMoves(pos, list);
-                const engine::Move m = list.moves[random() % static_cast<unsigned>(list.size)];
+                const engine::Move m = list[static_cast<int>(random() % static_cast<unsigned>(list.size))];
                 moves.push_back(engine::usiOf(m));
                 pos.makeMove(m);
                 ok = undecided(pos);

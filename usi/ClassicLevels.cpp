@@ -4,7 +4,7 @@
 
 #include "engine/GameBridge.h"
 #include "game/Form1.h"
-#include "usi/QuietPlatform.h"
+#include "platform/QuietPlatform.h"
 
 namespace usi {
 namespace {

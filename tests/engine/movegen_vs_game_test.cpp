@@ -87,7 +87,7 @@ TEST(EngineMovesAgainstGame, AlongRandomGames) {
             engine::MoveList list;
             engine::generateLegalMoves(pos, list);
             if (list.size == 0) break;
-            const engine::Move m = list.moves[random() % static_cast<unsigned>(list.size)];
+            const engine::Move m = list[static_cast<int>(random() % static_cast<unsigned>(list.size))];
             const engine::GameMove gm = engine::gameMoveOf(pos, m);
             const bool takesKing = engine::kindOf(pos.capturedBy(m)) == engine::KING;
             f.駒移動(gm.fromX, gm.fromY, gm.toX, gm.toY, gm.promote ? gm.code + (gm.code > 0 ? 1 : -1) : gm.code);

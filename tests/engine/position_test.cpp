@@ -41,7 +41,7 @@ TEST(Position, MakeAndUnmakeRestoreEverythingAndKeepTheKeyRight) {
                     ASSERT_EQ(engine::sfenOf(pos), before) << "after taking back " << engine::usiOf(m);
                     ASSERT_EQ(pos.key(), key);
                 }
-                const engine::Move m = list.moves[random() % static_cast<unsigned>(list.size)];
+                const engine::Move m = list[static_cast<int>(random() % static_cast<unsigned>(list.size))];
                 if (engine::kindOf(pos.capturedBy(m)) == engine::KING) break;
                 pos.makeMove(m);
             }

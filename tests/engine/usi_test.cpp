@@ -82,19 +82,22 @@ TEST(UsiSession, AnswersAScriptOfGoodAndBadCommands) {
         "quit\n"
         "isready\n");
     EXPECT_EQ(answers.front(), "id name Mirelo");
-    EXPECT_TRUE(has(answers, "option name ForwardRule type check default true"));
-    EXPECT_TRUE(has(answers, "option name Level type spin default 5 min 1 max 5"));
-    EXPECT_TRUE(has(answers, "usiok"));
-    EXPECT_TRUE(has(answers, "readyok"));
-    EXPECT_TRUE(has(answers, "info string unknown command: bogus"));
-    EXPECT_TRUE(has(answers, "info string illegal move 7g7f"));
-    EXPECT_TRUE(has(answers, "info string bad position"));
-    EXPECT_TRUE(has(answers, "info string cannot do 'setoption name Level value many'"));
-    EXPECT_TRUE(has(answers, "info string cannot do 'go nodes lots'"));
-    EXPECT_TRUE(has(answers, "info depth 3 score cp"));
-    // Perft of the position that still stands after the refused ones.
-    EXPECT_TRUE(has(answers, "2g2f: 39"));
-    EXPECT_TRUE(has(answers, "total: 1472"));
+    const char* const EXPECTED[] = {
+        "option name ForwardRule type check default true",
+        "option name Level type spin default 5 min 1 max 5",
+        "usiok",
+        "readyok",
+        "info string unknown command: bogus",
+        "info string illegal move 7g7f",
+        "info string bad position",
+        "info string cannot do 'setoption name Level value many'",
+        "info string cannot do 'go nodes lots'",
+        "info depth 3 score cp",
+        // Perft of the position that still stands after the refused ones.
+        "2g2f: 39",
+        "total: 1472",
+    };
+    for (const char* line : EXPECTED) EXPECT_TRUE(has(answers, line)) << line;
     const auto moves = bestMoves(answers);
     ASSERT_EQ(moves.size(), 4u);
     for (int i = 0; i < 3; ++i) EXPECT_TRUE(legalIn(AFTER_TWO_MOVES, moves[i])) << moves[i];
@@ -151,7 +154,7 @@ TEST(ClassicLevels, PlayTheGamesOwnComputersMoves) {
             for (int move = 0; move < HUMAN_MOVES; ++move) {
                 engine::MoveList list;
                 engine::generateLegalMoves(pos, list);
-                const engine::Move human = list.moves[random() % static_cast<unsigned>(list.size)];
+                const engine::Move human = list[static_cast<int>(random() % static_cast<unsigned>(list.size))];
                 if (engine::kindOf(pos.capturedBy(human)) == engine::KING) break;
                 const int recorded = f.recordIndex;
                 clickMove(f, pos, human);
