@@ -68,17 +68,12 @@ bool UsiSession::handle(const std::string& rawLine) {
             send("readyok");
         else if (command == "setoption")
             setOption(args);
-        else if (command == "usinewgame")
-            stopSearch();
         else if (command == "position")
             setPosition(args);
         else if (command == "go")
             go(args);
-        else if (command == "stop")
-            stopSearch();
-        else if (command == "ponderhit")
-            send("info string pondering is not offered");
-        else if (command == "gameover")
+        // Pondering is not offered, so `ponderhit` too asks for the answer at once.
+        else if (command == "stop" || command == "ponderhit" || command == "usinewgame" || command == "gameover")
             stopSearch();
         else if (command == "quit") {
             stopSearch();
