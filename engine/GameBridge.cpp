@@ -20,10 +20,6 @@ Kind kindOfHandIndex(int index) {
     return index >= 1 && index <= GAME_HAND_COUNT ? KIND_OF_HAND_INDEX[index] : NO_KIND;
 }
 
-int handIndexOfKind(Kind k) {
-    return k >= PAWN && k < HAND_KIND_COUNT ? HAND_INDEX_OF_KIND[k] : 0;
-}
-
 void gameBoardOf(const Position& pos, int (&board)[10][10], int (&lowerHand)[8], int (&upperHand)[8]) {
     for (int x = 0; x <= BOARD_SIZE; ++x)
         for (int y = 0; y <= BOARD_SIZE; ++y) board[x][y] = x == 0 || y == 0 ? 0 : gameCodeOf(pos.at(squareAt(x, y)));
@@ -79,22 +75,6 @@ GameMove gameMoveOf(const Position& pos, Move m) {
     g.promote = isPromotion(m);
     g.code = gameCodeOf(pos.at(from));
     return g;
-}
-
-Move moveOfGame(const Position& pos, const GameMove& m) {
-    if (m.toX < 1 || m.toX > BOARD_SIZE || m.toY < 1 || m.toY > BOARD_SIZE) return NO_MOVE;
-    const Square to = squareAt(m.toX, m.toY);
-    const bool lower = pos.sideToMove() == BLACK;
-    if (m.fromX == LOWER_STAND_X || m.fromX == UPPER_STAND_X) {
-        if (m.fromX != (lower ? LOWER_STAND_X : UPPER_STAND_X)) return NO_MOVE;
-        const int index = lower ? m.fromY - LOWER_STAND_ROW_OFFSET : m.fromY;
-        if (index < 1 || index > GAME_HAND_COUNT) return NO_MOVE;
-        return dropMove(KIND_OF_HAND_INDEX[index], to);
-    }
-    if (m.fromX < 1 || m.fromX > BOARD_SIZE || m.fromY < 1 || m.fromY > BOARD_SIZE) return NO_MOVE;
-    const Piece p = pos.at(squareAt(m.fromX, m.fromY));
-    if (!isPiece(p) || colorOf(p) != pos.sideToMove()) return NO_MOVE;
-    return boardMove(squareAt(m.fromX, m.fromY), to, m.promote);
 }
 
 }  // namespace engine

@@ -33,16 +33,11 @@ Position positionFromGame(const int (&board)[10][10], const int (&lowerHand)[8],
 // `m` must be a move of `pos`'s side to move.
 GameMove gameMoveOf(const Position& pos, Move m);
 
-// The engine's move for a move in the game's coordinates (drops by their stand
-// origin), or NO_MOVE when nothing of the side to move stands there.
-Move moveOfGame(const Position& pos, const GameMove& m);
-
 // The game's representation of a position: board codes and both hands.
 void gameBoardOf(const Position& pos, int (&board)[10][10], int (&lowerHand)[8], int (&upperHand)[8]);
 
-// The kind of a game hand index 1..7, and the hand index of a kind that a hand can hold.
+// The kind of a game hand index 1..7.
 Kind kindOfHandIndex(int index);
-int handIndexOfKind(Kind k);
 
 // The game's code of a piece, and the piece of a game code (EMPTY for 0 and unknown codes).
 int gameCodeOf(Piece p);

@@ -121,8 +121,4 @@ void generateTacticalMoves(const Position& pos, MoveList& list) {
     boardMoves<true>(pos, list);
 }
 
-void generatePieceMoves(const Position& pos, Square from, MoveList& list) {
-    pieceMoves<false>(pos, from, list);
-}
-
 }  // namespace engine

@@ -26,8 +26,6 @@ bool canAdvance(const Position& pos, Square s);
 void generateMoves(const Position& pos, MoveList& list);
 // Captures and promotions only, for the quiescence search.
 void generateTacticalMoves(const Position& pos, MoveList& list);
-// The moves of the piece on `from`, whichever side owns it.
-void generatePieceMoves(const Position& pos, Square from, MoveList& list);
 
 // True when a drop or a promotion choice is allowed where it lands.
 bool mustPromote(Color c, Kind k, int toRank);

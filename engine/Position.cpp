@@ -31,12 +31,6 @@ void Position::setSideToMove(Color c) {
     refreshDerived();
 }
 
-bool Position::hasAnyInHand(Color c) const {
-    for (int k = PAWN; k < HAND_KIND_COUNT; ++k)
-        if (hand_[c][k] > 0) return true;
-    return false;
-}
-
 // Recomputes everything kept incrementally, after the position was set up by hand.
 void Position::refreshDerived() {
     key_ = side_ == WHITE ? zobrist::whiteToMove : 0;

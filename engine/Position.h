@@ -20,13 +20,9 @@ public:
     void place(Square s, Piece p);
     void setHand(Color c, Kind k, int count);
     void setSideToMove(Color c);
-    void setRules(Rules r) { rules_ = r; }
-    // Forgets the moves made so far: the position becomes the start of a game.
-    void clearHistory() { history_.clear(); }
 
     Piece at(Square s) const { return board_[s]; }
     int hand(Color c, Kind k) const { return hand_[c][k]; }
-    bool hasAnyInHand(Color c) const;
     Color sideToMove() const { return side_; }
     Rules rules() const { return rules_; }
     Key key() const { return key_; }
