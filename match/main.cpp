@@ -156,7 +156,7 @@ int run(const Settings& s) {
     const double score = (wins + 0.5 * draws) / s.games;
     std::printf("first: %d wins, %d losses, %d draws of %d games: %.1f %%\n", wins, losses, draws, s.games,
                 100 * score);
-    std::printf("Elo difference: %+.0f +/- %.0f (95 %%)\n", elo.difference, elo.margin);
+    std::printf("Elo difference: %+.0f, 95 %% interval %+.0f to %+.0f\n", elo.difference, elo.low, elo.high);
     std::printf("thinking per move: first %.3f s, second %.3f s\n", moves[0] ? seconds[0] / moves[0] : 0.0,
                 moves[1] ? seconds[1] / moves[1] : 0.0);
     return 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <set>
 
 #include "engine/Legality.h"
@@ -16,23 +17,32 @@ namespace {
 
 struct EloCase {
     int wins, losses, draws;
-    double difference, margin;
+    double difference, low, high;
 };
 
-TEST(Elo, DifferenceAndMarginOfKnownScores) {
+TEST(Elo, DifferenceAndIntervalOfKnownScores) {
     constexpr double TOLERANCE = 1.0;
-    constexpr EloCase CASES[] = {
-        {50, 50, 0, 0, 69.0},       // even score
-        {75, 25, 0, 190.8, 81.2},   // 75 %
-        {0, 0, 100, 0, 0},          // all draws: no spread at all
-        {30, 10, 0, 190.8, 135.6},  // 75 % of fewer games: wider
+    constexpr double INF = std::numeric_limits<double>::infinity();
+    const EloCase CASES[] = {
+        {50, 50, 0, 0, -69.0, 69.0},       // even score
+        {75, 25, 0, 190.8, 119.2, 281.5},  // 75 %
+        {30, 10, 0, 190.8, 82.0, 353.1},   // 75 % of fewer games: wider
+        {40, 20, 40, 70.4, 18.5, 125.7},   // draws narrow it
+        {200, 0, 0, INF, 692.0, INF},      // a sweep: only a lower bound
+        {0, 10, 0, -INF, -INF, -140.2},
     };
     for (const auto& c : CASES) {
         const auto e = match::eloOf(c.wins, c.losses, c.draws);
-        EXPECT_NEAR(e.difference, c.difference, TOLERANCE) << c.wins << "-" << c.losses << "-" << c.draws;
-        EXPECT_NEAR(e.margin, c.margin, TOLERANCE) << c.wins << "-" << c.losses << "-" << c.draws;
+        const std::string score =
+            std::to_string(c.wins) + "-" + std::to_string(c.losses) + "-" + std::to_string(c.draws);
+        for (const auto& [actual, expected] :
+             {std::pair{e.difference, c.difference}, std::pair{e.low, c.low}, std::pair{e.high, c.high}}) {
+            if (std::isinf(expected))
+                EXPECT_EQ(actual, expected) << score;
+            else
+                EXPECT_NEAR(actual, expected, TOLERANCE) << score;
+        }
     }
-    EXPECT_GT(match::eloOf(10, 0, 0).difference, 1000);  // a clean sweep is bounded, not infinite
 }
 
 TEST(Openings, AreLegalVariedRepeatableAndUndecided) {
