@@ -34,12 +34,8 @@ void perftBench(benchmark::State& state, engine::Rules rules) {
     state.counters["leaves/s"] = benchmark::Counter(static_cast<double>(leaves), benchmark::Counter::kIsRate);
 }
 
-void BM_PerftForwardRule(benchmark::State& state) {
-    perftBench(state, engine::Rules::Forward);
-}
-void BM_PerftStandard(benchmark::State& state) {
-    perftBench(state, engine::Rules::Standard);
-}
+void BM_PerftForwardRule(benchmark::State& state) { perftBench(state, engine::Rules::Forward); }
+void BM_PerftStandard(benchmark::State& state) { perftBench(state, engine::Rules::Standard); }
 
 void searchBench(benchmark::State& state, engine::Rules rules) {
     engine::Searcher searcher;
@@ -54,12 +50,8 @@ void searchBench(benchmark::State& state, engine::Rules rules) {
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
-void BM_SearchForwardRule(benchmark::State& state) {
-    searchBench(state, engine::Rules::Forward);
-}
-void BM_SearchStandard(benchmark::State& state) {
-    searchBench(state, engine::Rules::Standard);
-}
+void BM_SearchForwardRule(benchmark::State& state) { searchBench(state, engine::Rules::Forward); }
+void BM_SearchStandard(benchmark::State& state) { searchBench(state, engine::Rules::Standard); }
 
 }  // namespace
 

@@ -47,9 +47,7 @@ constexpr Value KING_ZONE_DEFENDED = 6;
 constexpr Value BOUND_PENALTY[KIND_COUNT] = {0, 0, 0, 0, 10, 25, 40, 14, 20, 10, 10, 10, 10, 30, 45};
 constexpr Value TEMPO = 20;
 
-int distance(Square a, Square b) {
-    return std::max(std::abs(fileOf(a) - fileOf(b)), std::abs(rankOf(a) - rankOf(b)));
-}
+int distance(Square a, Square b) { return std::max(std::abs(fileOf(a) - fileOf(b)), std::abs(rankOf(a) - rankOf(b))); }
 
 // Squares around the king (and its own) that the enemy reaches, less those covered.
 Value kingZone(const Position& pos, Color c) {
@@ -101,9 +99,7 @@ Value evaluateForBlack(const Position& pos) {
 
 }  // namespace
 
-Value pieceValue(Kind k) {
-    return BOARD_VALUE[k];
-}
+Value pieceValue(Kind k) { return BOARD_VALUE[k]; }
 
 Value evaluate(const Position& pos) {
     const Value v = evaluateForBlack(pos);

@@ -10,15 +10,11 @@ constexpr int HAND_INDEX_OF_KIND[HAND_KIND_COUNT] = {0, 1, 2, 3, 4, 6, 7, 5};
 // The game's (upper side's) code of each kind.
 constexpr int CODE_OF_KIND[KIND_COUNT] = {0, 10, 20, 30, 100, 800, 900, 110, 950, 11, 21, 31, 101, 801, 901};
 
-int absolute(int v) {
-    return v < 0 ? -v : v;
-}
+int absolute(int v) { return v < 0 ? -v : v; }
 
 }  // namespace
 
-Kind kindOfHandIndex(int index) {
-    return index >= 1 && index <= GAME_HAND_COUNT ? KIND_OF_HAND_INDEX[index] : NO_KIND;
-}
+Kind kindOfHandIndex(int index) { return index >= 1 && index <= GAME_HAND_COUNT ? KIND_OF_HAND_INDEX[index] : NO_KIND; }
 
 void gameBoardOf(const Position& pos, int (&board)[10][10], int (&lowerHand)[8], int (&upperHand)[8]) {
     for (int x = 0; x <= BOARD_SIZE; ++x)

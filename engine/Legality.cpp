@@ -37,9 +37,7 @@ bool wasLegalStandard(Position& pos, Move m) {
 
 }  // namespace
 
-bool wasLegal(Position& pos, Move m) {
-    return pos.rules() == Rules::Forward || wasLegalStandard(pos, m);
-}
+bool wasLegal(Position& pos, Move m) { return pos.rules() == Rules::Forward || wasLegalStandard(pos, m); }
 
 void generateLegalMoves(Position& pos, MoveList& list) {
     generateMoves(pos, list);
@@ -61,8 +59,6 @@ bool isLegalMove(Position& pos, Move m) {
     return list.contains(m);
 }
 
-bool hasNoLegalMove(Position& pos) {
-    return !hasLegalMove(pos);
-}
+bool hasNoLegalMove(Position& pos) { return !hasLegalMove(pos); }
 
 }  // namespace engine

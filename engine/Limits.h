@@ -24,8 +24,6 @@ constexpr Limits LEVEL_4{.moveTimeMs = LEVEL_4_MOVE_TIME_MS};
 constexpr Limits LEVEL_5{.moveTimeMs = LEVEL_5_MOVE_TIME_MS};
 
 // The preset of level 4 or 5; any other level gets level 4's.
-constexpr Limits limitsOfLevel(int level) {
-    return level == 5 ? LEVEL_5 : LEVEL_4;
-}
+constexpr Limits limitsOfLevel(int level) { return level == 5 ? LEVEL_5 : LEVEL_4; }
 
 }  // namespace engine

@@ -7,9 +7,7 @@ namespace {
 
 constexpr int KNIGHT_DEAD_RANKS = 2;  // a knight needs two ranks ahead of it
 
-bool isOpenFor(Color c, Piece p) {
-    return p == EMPTY || (p != WALL && colorOf(p) != c);
-}
+bool isOpenFor(Color c, Piece p) { return p == EMPTY || (p != WALL && colorOf(p) != c); }
 
 bool mayPromote(Color c, Kind k, Square from, Square to) {
     return isPromotable(k) && (inPromotionZone(c, rankOf(to)) || inPromotionZone(c, rankOf(from)));
@@ -84,19 +82,19 @@ bool canAdvance(const Position& pos, Square s) {
     if (relativeRank(c, rankOf(s)) == 1) return false;
     const int ahead = forwardStep(c);
     switch (kindOf(p)) {
-        case PAWN:
-        case LANCE:
-        case ROOK: return isOpenFor(c, pos.at(s + ahead));
-        case KNIGHT: {
-            const Square row = s + 2 * ahead;
-            return isOpenFor(c, pos.at(row - FILE_STRIDE)) || isOpenFor(c, pos.at(row)) ||
-                   isOpenFor(c, pos.at(row + FILE_STRIDE));
-        }
-        default: {
-            const Square row = s + ahead;
-            return isOpenFor(c, pos.at(row - FILE_STRIDE)) || isOpenFor(c, pos.at(row)) ||
-                   isOpenFor(c, pos.at(row + FILE_STRIDE));
-        }
+    case PAWN:
+    case LANCE:
+    case ROOK: return isOpenFor(c, pos.at(s + ahead));
+    case KNIGHT: {
+        const Square row = s + 2 * ahead;
+        return isOpenFor(c, pos.at(row - FILE_STRIDE)) || isOpenFor(c, pos.at(row)) ||
+               isOpenFor(c, pos.at(row + FILE_STRIDE));
+    }
+    default: {
+        const Square row = s + ahead;
+        return isOpenFor(c, pos.at(row - FILE_STRIDE)) || isOpenFor(c, pos.at(row)) ||
+               isOpenFor(c, pos.at(row + FILE_STRIDE));
+    }
     }
 }
 
@@ -117,8 +115,6 @@ void generateMoves(const Position& pos, MoveList& list) {
     drops(pos, list);
 }
 
-void generateTacticalMoves(const Position& pos, MoveList& list) {
-    boardMoves<true>(pos, list);
-}
+void generateTacticalMoves(const Position& pos, MoveList& list) { boardMoves<true>(pos, list); }
 
 }  // namespace engine

@@ -15,9 +15,7 @@ constexpr int HISTORY_LIMIT = 1 << 24;
 
 }  // namespace
 
-bool isTactical(const Position& pos, Move m) {
-    return pos.capturedBy(m) != EMPTY || isPromotion(m);
-}
+bool isTactical(const Position& pos, Move m) { return pos.capturedBy(m) != EMPTY || isPromotion(m); }
 
 void MoveHistory::rewardQuiet(const Position& pos, Move m, int ply, int depth) {
     if (killers[ply][0] != m) {
@@ -28,9 +26,7 @@ void MoveHistory::rewardQuiet(const Position& pos, Move m, int ply, int depth) {
     h = std::min(HISTORY_LIMIT, h + depth * depth);
 }
 
-void MoveHistory::clear() {
-    *this = MoveHistory{};
-}
+void MoveHistory::clear() { *this = MoveHistory{}; }
 
 MoveOrder::MoveOrder(const Position& pos, MoveList& list, Move tableMove, const MoveHistory& history, int ply)
     : list_(list) {

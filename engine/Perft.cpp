@@ -5,9 +5,7 @@
 namespace engine {
 namespace {
 
-bool endsGame(const Position& pos, Move m) {
-    return kindOf(pos.capturedBy(m)) == KING;
-}
+bool endsGame(const Position& pos, Move m) { return kindOf(pos.capturedBy(m)) == KING; }
 
 }  // namespace
 

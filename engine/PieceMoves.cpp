@@ -18,9 +18,7 @@ constexpr Delta GOLD_STEPS[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1
 constexpr Delta SILVER_STEPS[] = {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}};
 constexpr Delta AHEAD[] = {{0, 1}};
 
-int offsetOf(Color c, Delta d) {
-    return d.dx * FILE_STRIDE + d.ahead * forwardStep(c);
-}
+int offsetOf(Color c, Delta d) { return d.dx * FILE_STRIDE + d.ahead * forwardStep(c); }
 
 template <std::size_t N>
 void add(Directions& to, Color c, const Delta (&deltas)[N], bool forwardOnly) {
@@ -38,27 +36,27 @@ struct Tables {
 
     static void fill(PieceMoves& m, Color c, Kind k, bool forwardOnly) {
         switch (k) {
-            case PAWN: add(m.steps, c, AHEAD, forwardOnly); break;
-            case LANCE: add(m.slides, c, AHEAD, forwardOnly); break;
-            case KNIGHT: add(m.steps, c, KNIGHT_JUMPS, forwardOnly); break;
-            case SILVER: add(m.steps, c, SILVER_STEPS, forwardOnly); break;
-            case GOLD:
-            case PRO_PAWN:
-            case PRO_LANCE:
-            case PRO_KNIGHT:
-            case PRO_SILVER: add(m.steps, c, GOLD_STEPS, forwardOnly); break;
-            case BISHOP: add(m.slides, c, DIAGONALS, forwardOnly); break;
-            case ROOK: add(m.slides, c, ORTHOGONALS, forwardOnly); break;
-            case HORSE:
-                add(m.steps, c, ORTHOGONALS, forwardOnly);
-                add(m.slides, c, DIAGONALS, forwardOnly);
-                break;
-            case DRAGON:
-                add(m.steps, c, DIAGONALS, forwardOnly);
-                add(m.slides, c, ORTHOGONALS, forwardOnly);
-                break;
-            case KING: add(m.steps, c, NEIGHBOURS, forwardOnly); break;
-            default: break;
+        case PAWN: add(m.steps, c, AHEAD, forwardOnly); break;
+        case LANCE: add(m.slides, c, AHEAD, forwardOnly); break;
+        case KNIGHT: add(m.steps, c, KNIGHT_JUMPS, forwardOnly); break;
+        case SILVER: add(m.steps, c, SILVER_STEPS, forwardOnly); break;
+        case GOLD:
+        case PRO_PAWN:
+        case PRO_LANCE:
+        case PRO_KNIGHT:
+        case PRO_SILVER: add(m.steps, c, GOLD_STEPS, forwardOnly); break;
+        case BISHOP: add(m.slides, c, DIAGONALS, forwardOnly); break;
+        case ROOK: add(m.slides, c, ORTHOGONALS, forwardOnly); break;
+        case HORSE:
+            add(m.steps, c, ORTHOGONALS, forwardOnly);
+            add(m.slides, c, DIAGONALS, forwardOnly);
+            break;
+        case DRAGON:
+            add(m.steps, c, DIAGONALS, forwardOnly);
+            add(m.slides, c, ORTHOGONALS, forwardOnly);
+            break;
+        case KING: add(m.steps, c, NEIGHBOURS, forwardOnly); break;
+        default: break;
         }
     }
 

@@ -31,8 +31,6 @@ constexpr int SLIDE_DIRECTION_COUNT = 8;
 extern const int (&SLIDE_DIRECTIONS)[SLIDE_DIRECTION_COUNT];
 extern const unsigned (&SLIDING_KINDS)[COLOR_COUNT][SLIDE_DIRECTION_COUNT];
 
-constexpr unsigned kindBit(Kind k) {
-    return 1u << k;
-}
+constexpr unsigned kindBit(Kind k) { return 1u << k; }
 
 }  // namespace engine

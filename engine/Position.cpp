@@ -5,9 +5,7 @@ namespace {
 
 constexpr int EXPECTED_GAME_LENGTH = 1024;
 
-bool onBoard(int x, int y) {
-    return x >= 1 && x <= BOARD_SIZE && y >= 1 && y <= BOARD_SIZE;
-}
+bool onBoard(int x, int y) { return x >= 1 && x <= BOARD_SIZE && y >= 1 && y <= BOARD_SIZE; }
 
 }  // namespace
 

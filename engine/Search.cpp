@@ -48,9 +48,7 @@ struct Reductions {
 
 const Reductions REDUCTIONS;
 
-bool isMateScore(Value v) {
-    return v >= VALUE_MATE_IN_MAX_PLY || v <= -VALUE_MATE_IN_MAX_PLY;
-}
+bool isMateScore(Value v) { return v >= VALUE_MATE_IN_MAX_PLY || v <= -VALUE_MATE_IN_MAX_PLY; }
 
 }  // namespace
 
@@ -269,9 +267,7 @@ Searcher::Searcher(std::size_t hashMegabytes) : table_(hashMegabytes), worker_(s
 
 Searcher::~Searcher() = default;
 
-void Searcher::setHashMegabytes(std::size_t megabytes) {
-    table_.resize(megabytes);
-}
+void Searcher::setHashMegabytes(std::size_t megabytes) { table_.resize(megabytes); }
 
 SearchResult Searcher::search(const Position& root, const Limits& limits, const std::atomic<bool>& stop,
                               const InfoSink& onInfo) {

@@ -6,15 +6,11 @@ namespace {
 constexpr std::size_t BYTES_PER_MEGABYTE = 1024 * 1024;
 constexpr int CHECK_SHIFT = 32;
 
-std::uint32_t checkOf(Key key) {
-    return static_cast<std::uint32_t>(key >> CHECK_SHIFT);
-}
+std::uint32_t checkOf(Key key) { return static_cast<std::uint32_t>(key >> CHECK_SHIFT); }
 
 }  // namespace
 
-TranspositionTable::TranspositionTable(std::size_t megabytes) {
-    resize(megabytes);
-}
+TranspositionTable::TranspositionTable(std::size_t megabytes) { resize(megabytes); }
 
 void TranspositionTable::resize(std::size_t megabytes) {
     // The largest power of two of entries that fits.
@@ -24,9 +20,7 @@ void TranspositionTable::resize(std::size_t megabytes) {
     mask_ = count - 1;
 }
 
-void TranspositionTable::clear() {
-    std::fill(entries_.begin(), entries_.end(), TableEntry{});
-}
+void TranspositionTable::clear() { std::fill(entries_.begin(), entries_.end(), TableEntry{}); }
 
 const TableEntry* TranspositionTable::probe(Key key) const {
     const TableEntry& e = entries_[key & mask_];

@@ -16,9 +16,7 @@ GameResult decided(GameResult r, engine::Color winner, std::string reason) {
     return r;
 }
 
-Outcome opposite(Outcome o) {
-    return o == Outcome::Win ? Outcome::Loss : o == Outcome::Loss ? Outcome::Win : o;
-}
+Outcome opposite(Outcome o) { return o == Outcome::Win ? Outcome::Loss : o == Outcome::Loss ? Outcome::Win : o; }
 
 GameResult play(Player& black, Player& white, const std::vector<std::string>& opening, const GameRules& rules) {
     GameResult result;

@@ -12,9 +12,7 @@ namespace {
 constexpr int GAME_HAND_COUNT = 7;
 constexpr int FIRST_MOVE = 1;  // the record entry the computer's move goes to
 
-int turned(int v) {
-    return engine::BOARD_SIZE + 1 - v;
-}
+int turned(int v) { return engine::BOARD_SIZE + 1 - v; }
 
 // The position with the side to move as the upper side; turned round for Black.
 void putOnForm(const engine::Position& pos, Form1& f, bool turn) {

@@ -45,9 +45,7 @@ int parseInt(const std::string& text) {
 UsiSession::UsiSession(std::istream& in, std::ostream& out)
     : in_(in), out_(out), level_(HIGHEST_LEVEL), positionSfen_(engine::START_SFEN) {}
 
-UsiSession::~UsiSession() {
-    stopSearch();
-}
+UsiSession::~UsiSession() { stopSearch(); }
 
 void UsiSession::run() {
     for (std::string line; std::getline(in_, line);)

@@ -26,21 +26,21 @@ bool reaches(const Position& pos, int fx, int fy, int tx, int ty) {
     const bool diagonal = ax == ay && ax != 0 && clearBetween(pos, fx, fy, tx, ty);
     const bool straight = (ax == 0) != (ay == 0) && clearBetween(pos, fx, fy, tx, ty);
     switch (kindOf(p)) {
-        case PAWN: return dx == 0 && ahead == 1;
-        case LANCE: return dx == 0 && ahead > 0 && clearBetween(pos, fx, fy, tx, ty);
-        case KNIGHT: return ax == 1 && ahead == 2;
-        case SILVER: return king && ahead != 0 && !(ahead == -1 && ax == 0);
-        case GOLD:
-        case PRO_PAWN:
-        case PRO_LANCE:
-        case PRO_KNIGHT:
-        case PRO_SILVER: return gold;
-        case BISHOP: return diagonal;
-        case ROOK: return straight;
-        case HORSE: return diagonal || king;
-        case DRAGON: return straight || king;
-        case KING: return king;
-        default: return false;
+    case PAWN: return dx == 0 && ahead == 1;
+    case LANCE: return dx == 0 && ahead > 0 && clearBetween(pos, fx, fy, tx, ty);
+    case KNIGHT: return ax == 1 && ahead == 2;
+    case SILVER: return king && ahead != 0 && !(ahead == -1 && ax == 0);
+    case GOLD:
+    case PRO_PAWN:
+    case PRO_LANCE:
+    case PRO_KNIGHT:
+    case PRO_SILVER: return gold;
+    case BISHOP: return diagonal;
+    case ROOK: return straight;
+    case HORSE: return diagonal || king;
+    case DRAGON: return straight || king;
+    case KING: return king;
+    default: return false;
     }
 }
 
@@ -61,9 +61,7 @@ bool kingAttacked(const Position& pos, Color c) {
 }
 
 // Rank counted from the mover's far side: 1 is the last rank.
-int far(Color c, int y) {
-    return c == BLACK ? y : 10 - y;
-}
+int far(Color c, int y) { return c == BLACK ? y : 10 - y; }
 
 bool dead(Color c, Kind k, int y) {
     return ((k == PAWN || k == LANCE) && far(c, y) == 1) || (k == KNIGHT && far(c, y) <= 2);

@@ -15,18 +15,16 @@ constexpr int PROMOTION_ODDS = 4;  // one board piece in this many that can prom
 constexpr int IN_HAND_ODDS = 4;    // one piece in this many goes to a hand
 constexpr int BOARD_TRIES = 40;
 
-bool promotable(int code) {
-    return code != 110;
-}
+bool promotable(int code) { return code != 110; }
 
 // A piece that could never move again is not a position the game can reach.
 bool dead(int code, int y) {
     const int rank = code > 0 ? 10 - y : y;  // 1 is the owner's last rank
     switch (code < 0 ? -code : code) {
-        case 10:
-        case 20: return rank == 1;
-        case 30: return rank <= 2;
-        default: return false;
+    case 10:
+    case 20: return rank == 1;
+    case 30: return rank <= 2;
+    default: return false;
     }
 }
 
