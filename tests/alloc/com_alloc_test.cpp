@@ -11,6 +11,7 @@
 #include <string>
 
 #include "game/Form1.h"
+#include "platform/QuietPlatform.h"
 #include "platform/Sfen.h"
 
 namespace {
@@ -29,40 +30,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
-
-// A window that shows nothing and answers every box with its first button.
-class NullPlatform : public Platform {
-public:
-    void drawPicture(int, double, double) override {}
-    void drawRect(int, double, double, double, double) override {}
-    void drawText(const std::string&, double, double, int, bool, int) override {}
-    void setBackgroundColor(int) override {}
-    void refresh() override {}
-    BoxAnswer messageBox(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
-        ++boxes;
-        return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::Yes;
-    }
-    void menuChanged(int, bool, bool) override {}
-    void panelChanged(const FilePanel&) override {}
-    void setTimerEnabled(bool) override {}
-    double clockSeconds() override { return 0; }
-    std::optional<DateTime> localDateTime() override { return std::nullopt; }
-    double windowTop() override { return 0; }
-    void placeWindow(double, double, double, double) override {}
-    void afterPause(std::function<void()> event) override { event(); }
-    std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
-    std::string recordsFolder() override { return "."; }
-    DSHANDLE dsInitialize(void*) override { return 0; }
-    void dsTerminate(DSHANDLE) override {}
-    DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }
-    void dsFree(DSHANDLE) override {}
-    void dsPlay(DSHANDLE, const char*) override {}
-    void dsPlayLooping(DSHANDLE, const char*) override {}
-    void dsStop(DSHANDLE, const char*) override {}
-    [[noreturn]] void endProgram() override { throw ProgramEnd{}; }
-
-    int boxes = 0;
-};
 
 struct Turn {
     const char* sfen;
@@ -88,7 +55,7 @@ TEST(ComAllocation, TheCounterSeesAllocations) {
 
 TEST(ComAllocation, NoneDuringTheComputersTurn) {
     for (const Turn& t : turns) {
-        NullPlatform platform;
+        QuietPlatform platform;
         auto form = std::make_unique<Form1>(platform);
         std::string error;
         const auto position = sfen::parse(t.sfen, error);
