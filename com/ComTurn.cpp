@@ -1,10 +1,12 @@
-// The computer's turn: a one-ply search. Every legal board move and drop of
-// the upper side is tried on the real board, the influence maps are rebuilt
-// for it and 盤評価 scores it; the first candidate with the highest score is
-// played. The board is put back after every trial; the hands are never touched.
+// The computer's turn. Levels 1-3 are a one-ply search: every legal board
+// move and drop of the upper side is tried on the real board, the influence
+// maps are rebuilt for it and 盤評価 scores it; the first candidate with the
+// highest score is played. The board is put back after every trial; the hands
+// are never touched. Levels 4 and 5 ask the searching engine (EngineTurn.cpp).
 
 #include <cstring>
 
+#include "com/EngineTurn.h"
 #include "com/ReachableSquares.h"
 #include "com/Squares.h"
 #include "game/Form1.h"
@@ -122,34 +124,6 @@ void searchDrops(Form1& f, Candidate& best) {
     }
 }
 
-void play(Form1& f, const Candidate& best) {
-    f.手順保存(best.fromX, best.fromY, best.toX, best.toY, best.piece, best.finalCode, f.lowerTime, f.lowerTime,
-               f.upperTime, f.upperTime + f.moveElapsed);
-    f.moveNumber += 1;
-    f.描画_手数(f.moveNumber, f.textColor);
-    f.駒移動(best.fromX, best.fromY, best.toX, best.toY, best.finalCode);
-    f.playSound(f.sndPiece);
-    f.setTimer1(false);
-
-    f.勢力調査();
-    // A captured king ends the game, whatever the mate test makes of its old square.
-    if (f.winner == f.upperSide) {
-        f.終了("ｺﾝﾋﾟｭｰﾀ");
-        return;
-    }
-    if (f.詰めかMAN() == Form1::ON)
-        f.platform.messageBox("詰め ?", "よし！!", BoxButtons::Ok);
-    else if (f.upperInfluence[f.lowerKingX][f.lowerKingY] > 0)
-        f.platform.messageBox("", "   ** 王手 **", BoxButtons::Ok);
-    f.描画_移動結果(f.upperSide, best.toX, best.toY, best.finalCode, f.textColor);
-    f.描画_桝輪郭(f.textColor, best.toX, best.toY);
-
-    f.upperTime += f.moveElapsed;
-    f.moveStartTime = f.platform.clockSeconds();
-    f.turn = f.lowerSide;
-    if (f.isChecked(Menu::KEIKA)) f.setTimer1(true);
-}
-
 }  // namespace
 
 // The position before the move, as the evaluation compares against it.
@@ -180,6 +154,8 @@ void Form1::replyAfterPause() {
 void Form1::cancelComReply() {
     comReplyPending = false;
     ++comReplyTicket;
+    if (engineSearch) engineSearch->stop = true;  // a search under way ends at once
+    engineSearch.reset();
 }
 
 void Form1::com_ban() {
@@ -191,18 +167,52 @@ void Form1::com_ban() {
     moveStartTime = platform.clockSeconds();
     if (isChecked(Menu::KEIKA)) setTimer1(true);
     showThinking(*this);
+    if (comLevel >= FIRST_ENGINE_LEVEL) {
+        searchWithEngine();
+        return;
+    }
 
     Candidate best;
     prepareComSearch();
     platform.refresh();
     if (!searchBoardMoves(*this, best)) searchDrops(*this, best);
+    if (best.found())
+        playComMove({best.fromX, best.fromY, best.toX, best.toY, best.piece, best.finalCode});
+    else
+        comHasNoMove();
+}
 
-    // With nothing to play the computer has lost: it is mated.
-    if (!best.found()) {
-        setTimer1(false);
-        recordEnding = {recordIndex, kif::Ending::Mated};
-        終了("あなた");
+void Form1::playComMove(const ComMove& best) {
+    手順保存(best.fromX, best.fromY, best.toX, best.toY, best.piece, best.finalCode, lowerTime, lowerTime, upperTime,
+             upperTime + moveElapsed);
+    moveNumber += 1;
+    描画_手数(moveNumber, textColor);
+    駒移動(best.fromX, best.fromY, best.toX, best.toY, best.finalCode);
+    playSound(sndPiece);
+    setTimer1(false);
+
+    勢力調査();
+    // A captured king ends the game, whatever the mate test makes of its old square.
+    if (winner == upperSide) {
+        終了("ｺﾝﾋﾟｭｰﾀ");
         return;
     }
-    play(*this, best);
+    if (詰めかMAN() == ON)
+        platform.messageBox("詰め ?", "よし！!", BoxButtons::Ok);
+    else if (upperInfluence[lowerKingX][lowerKingY] > 0)
+        platform.messageBox("", "   ** 王手 **", BoxButtons::Ok);
+    描画_移動結果(upperSide, best.toX, best.toY, best.finalCode, textColor);
+    描画_桝輪郭(textColor, best.toX, best.toY);
+
+    upperTime += moveElapsed;
+    moveStartTime = platform.clockSeconds();
+    turn = lowerSide;
+    if (isChecked(Menu::KEIKA)) setTimer1(true);
+}
+
+void Form1::comHasNoMove() {
+    // With nothing to play the computer has lost: it is mated.
+    setTimer1(false);
+    recordEnding = {recordIndex, kif::Ending::Mated};
+    終了("あなた");
 }

@@ -8,6 +8,7 @@ Form1::Form1(Platform& host) : module1(host), platform(host) {
 }
 
 Form1::~Form1() {
+    cancelComReply();  // an engine search under way stops
     if (module1.soundDevice != 0) 終了処理();
 }
 

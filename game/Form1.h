@@ -5,6 +5,8 @@
 // own members (game/, display/, rules/, com/, influence/, record/, settings/).
 // Nothing here allocates while a game runs: all arrays have fixed sizes.
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -18,6 +20,11 @@
 #include "settings/Module1.h"
 
 struct ReadRecord;
+
+namespace engine {
+class Searcher;
+}
+struct EngineSearch;
 
 class Form1 : public Vocabulary {
 public:
@@ -202,6 +209,8 @@ public:
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
+    void LEVEL5_Click();
     void レベル_設定(int IN_LEVEL);
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
@@ -260,6 +269,24 @@ public:
     void cancelComReply();
     bool comReplyPending = false;
     int comReplyTicket = 0;
+    // A move the computer chose, as it plays it: the piece before and after promotion.
+    struct ComMove {
+        int fromX, fromY, toX, toY, piece, finalCode;
+    };
+    void playComMove(const ComMove& move);
+    // The computer has no move: it has lost.
+    void comHasNoMove();
+
+    // Levels 4 and 5: the searching engine, on the platform's background.
+    static constexpr int FIRST_ENGINE_LEVEL = 4;
+    static constexpr int HIGHEST_LEVEL = 5;
+    void searchWithEngine();
+    void playEngineMove(const EngineSearch& search);
+    std::shared_ptr<engine::Searcher> engineSearcher;  // made at the first engine move, kept for the next
+    std::shared_ptr<EngineSearch> engineSearch;        // the search under way
+    // Nodes for each engine search instead of its level's time (0: the time);
+    // makes a search repeatable, for scenarios and tests.
+    std::uint64_t engineNodeLimit = 0;
     // Saves the position before the computer's move and the probes' maps of it.
     void prepareComSearch();
     Score 盤評価(int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);

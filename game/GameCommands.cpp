@@ -123,11 +123,19 @@ void Form1::LEVEL3_Click() {
     レベル_設定(3);
 }
 
+void Form1::LEVEL4_Click() {
+    clearLeftOfBoard(0);
+    レベル_設定(4);
+}
+
+void Form1::LEVEL5_Click() {
+    clearLeftOfBoard(0);
+    レベル_設定(5);
+}
+
 void Form1::レベル_設定(int IN_LEVEL) {
-    setChecked(Menu::LEVEL1, false);
-    setChecked(Menu::LEVEL2, false);
-    setChecked(Menu::LEVEL3, false);
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    for (int item = Menu::LEVEL1; item <= Menu::LEVEL5; ++item) setChecked(item, false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= HIGHEST_LEVEL) {
         setChecked(Menu::LEVEL1 + IN_LEVEL - 1, true);
         comLevel = IN_LEVEL;
     }
@@ -254,6 +262,8 @@ void Form1::menuClick(int item) {
     case Menu::LEVEL1: LEVEL1_Click(); break;
     case Menu::LEVEL2: LEVEL2_Click(); break;
     case Menu::LEVEL3: LEVEL3_Click(); break;
+    case Menu::LEVEL4: LEVEL4_Click(); break;
+    case Menu::LEVEL5: LEVEL5_Click(); break;
     case Menu::OWARI: OWARI_Click(); break;
     case Menu::STOP: STOP_Click(); break;
     case Menu::CANCEL: CANCEL_Click(); break;

@@ -63,6 +63,10 @@ public:
     // screen, or a scenario, runs it at once.
     virtual void afterPause(std::function<void()> event) = 0;
 
+    // Runs `work` away from the window's thread, then `done` on it as an
+    // event of its own; a run without a screen, or a scenario, runs both at once.
+    virtual void inBackground(std::function<void()> work, std::function<void()> done) = 0;
+
     // Clock timer of 50 ms and the system clock in seconds since midnight.
     virtual void setTimerEnabled(bool enabled) = 0;
     virtual double clockSeconds() = 0;

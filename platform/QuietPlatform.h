@@ -25,6 +25,10 @@ public:
     double windowTop() override { return 0; }
     void placeWindow(double, double, double, double) override {}
     void afterPause(std::function<void()> event) override { event(); }
+    void inBackground(std::function<void()> work, std::function<void()> done) override {
+        work();
+        done();
+    }
     std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
     std::string recordsFolder() override { return "."; }
     DSHANDLE dsInitialize(void*) override { return 0; }

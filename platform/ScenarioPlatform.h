@@ -36,6 +36,10 @@ public:
     void panelChanged(const FilePanel& panel) override;
     void candidateScored(const ScoredCandidate& candidate) override;
     void afterPause(std::function<void()> event) override { event(); }
+    void inBackground(std::function<void()> work, std::function<void()> done) override {
+        work();
+        done();
+    }
     void setTimerEnabled(bool) override {}
     double clockSeconds() override { return clock; }
     std::optional<DateTime> localDateTime() override { return dateTime; }

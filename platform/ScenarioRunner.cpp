@@ -218,6 +218,13 @@ void ScenarioRunner::runLine(const std::string& line) {
         sfen::apply(*position, form);
     } else if (command == "set") {
         need(3);
+        // Settings of the run that `print state` does not list.
+        if (w[1] == "searchNodes") {
+            const int nodes = integerArgument(w[2]);
+            if (nodes < 0) throw BadLine{"searchNodes must not be negative"};
+            form.engineNodeLimit = static_cast<std::uint64_t>(nodes);
+            return;
+        }
         for (const StateField& field : stateFields()) {
             if (w[1] != field.name) continue;
             if (field.integer)

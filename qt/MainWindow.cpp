@@ -17,6 +17,8 @@ bool isOption(int item) {
     case Menu::LEVEL1:
     case Menu::LEVEL2:
     case Menu::LEVEL3:
+    case Menu::LEVEL4:
+    case Menu::LEVEL5:
     case Menu::MIDORI:
     case Menu::TATAMI:
     case Menu::TAKE:

@@ -49,6 +49,20 @@ void QtPlatform::afterPause(std::function<void()> event) {
     QTimer::singleShot(PAUSE_MS, &window, [this, event = std::move(event)] { window.deliver(event); });
 }
 
+QtPlatform::~QtPlatform() {
+    if (worker.joinable()) worker.join();
+}
+
+void QtPlatform::inBackground(std::function<void()> work, std::function<void()> done) {
+    // A job before this one has ended or been told to stop.
+    if (worker.joinable()) worker.join();
+    worker = std::thread([this, work = std::move(work), done = std::move(done)]() mutable {
+        work();
+        QMetaObject::invokeMethod(
+            &window, [this, done = std::move(done)] { window.deliver(done); }, Qt::QueuedConnection);
+    });
+}
+
 void QtPlatform::setTimerEnabled(bool enabled) {
     if (enabled)
         window.timer().start();

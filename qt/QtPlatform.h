@@ -3,6 +3,8 @@
 // modal message boxes, the timer to a QTimer, the clock to the system time and
 // sound to the sound library.
 
+#include <thread>
+
 #include "platform/Platform.h"
 
 class MainWindow;
@@ -10,6 +12,8 @@ class MainWindow;
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(MainWindow& mainWindow) : window(mainWindow) {}
+    // Waits for the background work under way (the game stops it first).
+    ~QtPlatform() override;
 
     void drawPicture(int code, double x, double y) override;
     void drawRect(int color, double x1, double y1, double x2, double y2) override;
@@ -20,6 +24,7 @@ public:
     void menuChanged(int item, bool checked, bool enabled) override;
     void panelChanged(const FilePanel& panel) override;
     void afterPause(std::function<void()> event) override;
+    void inBackground(std::function<void()> work, std::function<void()> done) override;
     void setTimerEnabled(bool enabled) override;
     double clockSeconds() override;
     std::optional<DateTime> localDateTime() override;
@@ -39,4 +44,5 @@ public:
 
 private:
     MainWindow& window;
+    std::thread worker;  // the background work, one at a time
 };

@@ -211,6 +211,29 @@ TEST_F(Window, OpensARecordWhoseNameIsNoUtf8) {
     EXPECT_EQ(form.recordLength, 1);
 }
 
+// While level 5 thinks (three seconds), the search runs away from the
+// window's thread: events keep flowing, the board refuses clicks, and ending
+// the program stops the search at once.
+TEST_F(Window, StaysResponsiveWhileLevelFiveThinks) {
+    window.action(Menu::LEVEL5)->trigger();
+    window.deliver([&] { form.SENTE_Click(); });
+    for (const QPoint cell : {QPoint(7, 7), QPoint(7, 6)})
+        QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(cell.x() + 0.5, cell.y() + 0.5));
+    QTest::qWait(500);  // the pause, then the search starts
+    ASSERT_TRUE(form.comReplyPending) << "still thinking";
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(20);
+    QTest::qWait(500);
+    EXPECT_GT(ticks, 10) << "the window's thread was blocked";
+    QTest::mouseClick(&window.surface(), Qt::LeftButton, {}, cellPixel(2.5, 7.5));
+    EXPECT_EQ(form.clickState, 0) << "the board refuses clicks while the computer thinks";
+    window.action(Menu::OWARI)->trigger();
+    EXPECT_TRUE(window.ended());
+    EXPECT_EQ(form.engineSearch, nullptr) << "the search was called off";
+}
+
 TEST_F(Window, KeepsItsSettingsInTheConfigurationFolder) {
     window.action(Menu::TAKE)->trigger();
     const std::filesystem::path kept = folder.path / "config" / "mirelo" / Form1::SETTINGS_FILE;
