@@ -11,6 +11,7 @@
 #include "game/Form1.h"
 #include "record/Handicaps.h"
 #include "record/KifuFormat.h"
+#include "record/OwnRecordRules.h"
 #include "record/RecordFiles.h"
 
 namespace {
@@ -83,7 +84,8 @@ RecordRead readOwnRecordFile(const std::string& path) {
     for (int k = 0; k < moveCount; ++k)
         if (!kifu::parse(lines[k + HEADER_LINES], moves[k]))
             return lineMessage(k + HEADER_LINES + 1, "が正しくありません");
-    if (const int bad = kifu::firstInconsistentMove(moves); bad != 0)
+    const int inconsistent = kifu::firstInconsistentMove(moves);
+    if (const int bad = inconsistent != 0 ? inconsistent : kifu::firstMoveAgainstTheRules(moves); bad != 0)
         return "棋譜ﾌｧｲﾙの " + std::to_string(bad) + " 手目が局面と合いません";
 
     ReadRecord read;

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "game/PieceCode.h"
 #include "record/KifuFormat.h"
 #include "tests/support/GameSnapshot.h"
+#include "tests/support/RandomMoves.h"
 #include "tests/support/RecordGames.h"
 #include "tests/support/TestForm.h"
 
@@ -406,27 +409,78 @@ TEST(RecordFile, ReaderRefusesBadFilesAndChangesNothing) {
 
 // A king taken ends the game: a record that plays on after it is not one the
 // game can have written, and would leave the board without kings.
+// A game played by the rules until a king is taken, as the lines of a record
+// file: random moves, and a king taken as soon as one can be.
+std::vector<std::string> linesToAKingsCapture() {
+    std::mt19937_64 random(7);
+    TestForm t;
+    t.form.Form_Load();
+    std::vector<std::string> lines = {"t", "u", "l"};
+    for (bool upper = false; t.form.winner == 0; upper = !upper) {
+        std::vector<randomplay::Move> moves = randomplay::allowedMoves(t.form, upper);
+        const auto takesKing = [&](const randomplay::Move& m) {
+            return piece::abs(t.form.board[m.toX][m.toY]) == Form1::KING;
+        };
+        const auto king = std::find_if(moves.begin(), moves.end(), takesKing);
+        const randomplay::Move m = king != moves.end() ? *king : moves[random() % moves.size()];
+        lines.push_back(
+            kifu::format({m.fromX, m.fromY, m.toX, m.toY, m.placed, m.code, t.form.board[m.toX][m.toY], 0, 0, 0, 0}));
+        randomplay::makeOnBoard(t.form, m);
+    }
+    return lines;
+}
+
 TEST(RecordFile, ReaderRefusesMovesAfterAKingIsTaken) {
     const std::string folder = recordtest::freshFolder("king");
-    // The record checks where pieces come from and what they take, not how they move.
-    std::vector<std::string> lines = {"t",
-                                      "u",
-                                      "l",
-                                      " 5952-950-950   0    0    0    0    0",
-                                      " 1314  10  10   0    0    0    0    0",
-                                      " 5251-950-950 950    0    0    0    0"};
+    std::vector<std::string> lines = linesToAKingsCapture();
+    const int moves = static_cast<int>(lines.size()) - 3;
     writeBytes(folder + "/taken.棋譜", joined(lines));
-    lines.push_back(" 4142 110 110   0    0    0    0    0");
+    lines.push_back(lines[3]);  // any move at all after the king is gone
     writeBytes(folder + "/after.棋譜", joined(lines));
     TestForm t;
     midGame(t, folder);
     t.form.File1_Click("taken.棋譜");
-    EXPECT_EQ(t.form.recordLength, 3) << t.takeTrace();
+    EXPECT_EQ(t.form.recordLength, moves) << t.takeTrace();
     t.takeTrace();
     const std::string before = stateOf(t.form);
     t.form.File1_Click("after.棋譜");
-    EXPECT_EQ(t.takeTrace(), "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの 4 手目が局面と合いません\" OK -> OK\n");
+    EXPECT_EQ(t.takeTrace(),
+              "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの " + std::to_string(moves + 1) + " 手目が局面と合いません\" OK -> OK\n");
     EXPECT_EQ(stateOf(t.form), before);
+    fs::remove_all(folder);
+}
+
+// Moves the bookkeeping accepts but no click could make are refused: the
+// file's own games were played by the game's rules.
+TEST(RecordFile, ReaderRefusesMovesNoClickCouldMake) {
+    const std::string folder = recordtest::freshFolder("rules");
+    const struct {
+        const char* what;
+        std::vector<std::string> moves;
+        int bad;
+    } cases[] = {
+        {"a pawn three squares on", {" 7774 -10 -10   0    0    0    0    0"}, 1},
+        {"a king across the board", {" 5952-950-950   0    0    0    0    0"}, 1},
+        {"a promotion outside the zone", {" 7776 -11 -10   0    0    0    0    0"}, 1},
+        {"the rook sideways once the square ahead is open (the forward rule)",
+         {" 8786 -10 -10   0    0    0    0    0", " 3334  10  10   0    0    0    0    0",
+          " 8878-900-900   0    0    0    0    0"},
+         3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> lines = {"t", "u", "l"};
+        lines.insert(lines.end(), c.moves.begin(), c.moves.end());
+        writeBytes(folder + "/bad.棋譜", joined(lines));
+        TestForm t;
+        midGame(t, folder);
+        const std::string before = stateOf(t.form);
+        t.takeTrace();
+        t.form.File1_Click("bad.棋譜");
+        EXPECT_EQ(t.takeTrace(),
+                  "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの " + std::to_string(c.bad) + " 手目が局面と合いません\" OK -> OK\n");
+        EXPECT_EQ(stateOf(t.form), before);
+    }
     fs::remove_all(folder);
 }
 
