@@ -5,6 +5,7 @@
 Form1::Form1(Platform& host) : module1(host), platform(host) {
     for (bool& enabled : menuEnabled) enabled = true;
     filePanel.startIn(platform.recordsFolder());
+    filePanel.keptGamesFolder = platform.keptGamesFolder();
 }
 
 Form1::~Form1() {

@@ -174,6 +174,13 @@ public:
         kif::Ending how = kif::Ending::None;
     } recordEnding;
 
+    // Writes the record up to entry `last` into the platform's folder for kept
+    // games, unless it was kept already or came from a file and was not played
+    // on, or keeping is turned off (ｵﾌﾟｼｮﾝ ▸ 対局を保存).
+    void keepGame(int last);
+    bool gameKept = false;
+    void HOZON_Click();
+
     // Sounds: the library wrapper and the four buffers.
     Module1 module1;
     SoundBuffer sndOther{"その他.wav"};

@@ -154,7 +154,7 @@ static void stepHandicap(Form1& f, int step) {
                                                   : Refusal::BoardTurned);
         return;
     }
-    f.recordLength = 0;
+    f.forgetRecord();
     // The step may take off the very piece that is selected: drop the selection.
     if (f.clickState == 1) {
         f.clickState = 0;
@@ -193,6 +193,7 @@ void Form1::描画_メッセージ(HandicapRefusal IN_メッセージ番号) {
 }
 
 void Form1::終了(const std::string& 勝手) {
+    keepGame(recordIndex);  // with the king's capture: the record file ends the game without it
     // The finished game can be stepped through again, but not onto the taking
     // of a king: play could then go on from a board with one king.
     if (recordIndex >= 1 && piece::abs(moveRecord.capturedPiece[recordIndex]) == piece::abs(LOWER_KING))
@@ -211,6 +212,7 @@ void Form1::終了(const std::string& 勝手) {
 
 void Form1::終了処理() {
     cancelComReply();
+    keepGame(recordLength);
     platform.dsFree(sndOther.handle);
     platform.dsFree(sndRefuse.handle);
     platform.dsFree(sndPiece.handle);
@@ -283,6 +285,7 @@ void Form1::menuClick(int item) {
     case Menu::SIDOU: SIDOU_Click(); break;
     case Menu::KEIKA: KEIKA_Click(); break;
     case Menu::BGM: BGM_Click(); break;
+    case Menu::HOZON: HOZON_Click(); break;
     case Menu::VER: VER_Click(); break;
     case Menu::ASOBIKATA: ASOBIKATA_Click(); break;
     default: break;  // items that only open their sub-menu

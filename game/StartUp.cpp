@@ -51,6 +51,7 @@ void Form1::Form_Load() {
 
 void Form1::初期設定() {
     cancelComReply();
+    keepGame(recordLength);  // a reset leaves the game for another
     // A position set up on the board (a handicap, a turned board) goes with
     // the game played on it: the reset returns to the initial position, and
     // the record begun there is dropped. Any other record's start is where

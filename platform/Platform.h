@@ -77,6 +77,8 @@ public:
     virtual std::string settingsFile() = 0;
     // The folder the file panel opens in.
     virtual std::string recordsFolder() = 0;
+    // Where every game played is kept; empty when games are not kept.
+    virtual std::string keptGamesFolder() = 0;
 
     // Window placement in twips; a maximised window reports its top edge at -60.
     virtual double windowTop() = 0;

@@ -31,6 +31,7 @@ public:
     }
     std::string settingsFile() override { return Vocabulary::SETTINGS_FILE; }
     std::string recordsFolder() override { return "."; }
+    std::string keptGamesFolder() override { return ""; }
     DSHANDLE dsInitialize(void*) override { return 0; }
     void dsTerminate(DSHANDLE) override {}
     DSHANDLE dsCreateDSB(DSHANDLE, const void*, std::size_t, int) override { return 0; }

@@ -46,6 +46,9 @@ public:
     // A scenario runs in its working folder: the settings file and records are there.
     std::string settingsFile() override;
     std::string recordsFolder() override;
+    // Games are kept only when a scenario asks, in its folder's "games".
+    std::string keptGamesFolder() override { return keptGames; }
+    std::string keptGames;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

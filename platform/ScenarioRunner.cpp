@@ -1,6 +1,7 @@
 #include "platform/ScenarioRunner.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -219,6 +220,12 @@ void ScenarioRunner::runLine(const std::string& line) {
     } else if (command == "set") {
         need(3);
         // Settings of the run that `print state` does not list.
+        if (w[1] == "keepGames") {
+            std::error_code error;
+            platform.keptGames =
+                integerArgument(w[2]) != 0 ? (std::filesystem::current_path(error) / "games").string() : "";
+            return;
+        }
         if (w[1] == "searchNodes") {
             const int nodes = integerArgument(w[2]);
             if (nodes < 0) throw BadLine{"searchNodes must not be negative"};

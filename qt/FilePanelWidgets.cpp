@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStringDecoder>
 #include <cmath>
+#include <filesystem>
 
 #include "files/ShiftJis.h"
 #include "record/FilePanel.h"
@@ -82,6 +83,10 @@ void FilePanelWidgets::show(const FilePanel& panel) {
     if (panel.drive1Visible) {
         drive1->clear();
         for (const std::string& d : os::mountedDrives()) drive1->addItem(QString::fromStdString(d));
+        // The games the program kept, one choice away.
+        std::error_code error;
+        if (std::filesystem::is_directory(panel.keptGamesFolder, error))
+            drive1->addItem(QString::fromStdString(panel.keptGamesFolder));
         const int at = drive1->findText(QString::fromStdString(panel.drive));
         if (at < 0) drive1->addItem(QString::fromStdString(panel.drive));
         drive1->setCurrentText(QString::fromStdString(panel.drive));

@@ -26,7 +26,8 @@ bool isOption(int item) {
     case Menu::RENGA:
     case Menu::SIDOU:
     case Menu::KEIKA:
-    case Menu::BGM: return true;
+    case Menu::BGM:
+    case Menu::HOZON: return true;
     default: return false;
     }
 }

@@ -89,6 +89,8 @@ std::string QtPlatform::recordsFolder() {
     return QDir(documents).exists() ? documents.toStdString() : here.toStdString();
 }
 
+std::string QtPlatform::keptGamesFolder() { return os::dataHome() + "/games"; }
+
 double QtPlatform::windowTop() {
     if (window.windowState() & Qt::WindowMaximized) return Vocabulary::MAXIMISED_TOP;
     return window.y() * Surface::TWIPS_PER_PIXEL;

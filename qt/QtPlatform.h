@@ -30,6 +30,7 @@ public:
     std::optional<DateTime> localDateTime() override;
     std::string settingsFile() override;
     std::string recordsFolder() override;
+    std::string keptGamesFolder() override;
     double windowTop() override;
     void placeWindow(double left, double top, double width, double height) override;
     void* windowHandle() override;

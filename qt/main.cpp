@@ -14,6 +14,7 @@
 #include "platform/ScenarioRunner.h"
 #include "qt/MainWindow.h"
 #include "qt/QtPlatform.h"
+#include "qt/SignalEnding.h"
 #include "system/DataFolder.h"
 
 namespace {
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
     if (line.has("--maximized")) window.setWindowState(Qt::WindowMaximized);
     window.deliver([&] { form.Form_Load(); });
     if (window.ended()) return 0;
+    // Ended by a signal, the game still keeps its record and releases the sound device.
+    SignalEnding endedBySignal([&] { form.終了処理(); });
     window.show();
     // The record a file manager or the command line names.
     if (!line.arguments.empty()) window.openRecordSoon(line.arguments.front());

@@ -34,9 +34,10 @@ struct FilePanel {
 
     std::string text[PANEL_TEXT_BOXES + 1];  // Text1..Text4 at 1..4; 0 unused
 
-    std::string drive;     // Drive1: the chosen mounted file system
-    std::string dirPath;   // Dir1: the folder shown
-    std::string filePath;  // File1: the folder whose record files are listed
+    std::string drive;            // Drive1: the chosen mounted file system
+    std::string dirPath;          // Dir1: the folder shown
+    std::string filePath;         // File1: the folder whose record files are listed
+    std::string keptGamesFolder;  // offered with the drives, so kept games are one choice away
 
     // Points the lists at a folder and its drive.
     void startIn(const std::string& folder);

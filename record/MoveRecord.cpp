@@ -13,8 +13,10 @@ void Form1::手順保存(int 元X, int 元Y, int 先X, int 先Y, int 元駒, int
     assert(onBoard(先X, 先Y) && (onBoard(元X, 元Y) || piece::isDropSource(元X)));
     assert(piece::isBoardCode(元駒));  // a person's move stores the placed piece only afterwards
     if (recordIndex == 0) captureRecordStart(元駒 > 0);
-    // The game goes on, or goes another way: how it ended no longer holds.
+    // The game goes on, or goes another way: how it ended no longer holds, and
+    // the record is one to keep.
     recordEnding = {};
+    gameKept = false;
     const int n = ++recordIndex;
     MoveRecord& r = moveRecord;
     r.fromX[n] = 元X;

@@ -87,7 +87,7 @@ void Form1::REVERSE_Click() {
     playSound(sndPiece);
     turn = -turn;
     recordIndex = 0;
-    recordLength = 0;
+    forgetRecord();
 }
 
 void Form1::stepForward() {

@@ -96,6 +96,7 @@ void Form1::loadRecord(const ReadRecord& read) {
     recordStartTime = game.startTime;
     recordEnding = {moveCount, game.ending};
     初期設定();
+    gameKept = true;  // it is in its file already
     kifuMode = ON;
     platform.drawText(read.title, 取得_棋譜のX座標(read.title) - TITLE_SHIFT, HEADER_BOTTOM_Y, HEADER_FONT_SIZE,
                       fontBold, accentColor);

@@ -23,6 +23,7 @@ void Form1::captureRecordStart(bool upperMovesFirst) {
 }
 
 void Form1::forgetRecord() {
+    keepGame(recordLength);
     recordLength = 0;
     recordStart = initialRecordStart();
     recordStartTime.reset();

@@ -22,7 +22,10 @@ constexpr BackgroundLine BACKGROUND_LINES[] = {
     {"背景画=煉瓦", Form1::BG_RENGA, Menu::RENGA},
 };
 
-// Four short lines; a file far larger is no settings file of ours.
+// Written as a fifth line only when the player turned the keeping of games off.
+constexpr const char* KEEPING_OFF = "対局保存=OFF";
+
+// Five short lines; a file far larger is no settings file of ours.
 constexpr std::size_t MAX_SETTINGS_BYTES = 4096;
 
 const std::vector<std::string> DEFAULT_LINES = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
@@ -75,7 +78,13 @@ void Form1::読込_環境設定ファイル() {
             }
         }
     }
-    if (complete) return;
+    if (complete) {
+        // A fifth line only turns the keeping of games off; a file of four
+        // lines (every file before it) keeps them.
+        const std::string* l5 = line(4);
+        setChecked(Menu::HOZON, !(l5 && lineIs(*l5, KEEPING_OFF)));
+        return;
+    }
 
     // Missing, short or unreadable: start again from the defaults.
     writeSettings(platform.settingsFile(), DEFAULT_LINES);
@@ -85,6 +94,7 @@ void Form1::読込_環境設定ファイル() {
     setChecked(Menu::SIDOU, false);
     setChecked(Menu::KEIKA, true);
     setChecked(Menu::BGM, true);
+    setChecked(Menu::HOZON, true);
 }
 
 void Form1::書込_環境設定ファイル() {
@@ -97,6 +107,7 @@ void Form1::書込_環境設定ファイル() {
     lines.push_back(isChecked(Menu::SIDOU) ? "移動指導=ON" : "移動指導=OFF");
     lines.push_back(isChecked(Menu::KEIKA) ? "経過時間=ON" : "経過時間=OFF");
     lines.push_back(isChecked(Menu::BGM) ? "BGM=ON" : "BGM=OFF");
+    if (!isChecked(Menu::HOZON)) lines.push_back(KEEPING_OFF);
     // A file that cannot be written stays as it was, and the menu goes on
     // showing the options in force.
     writeSettings(platform.settingsFile(), lines);

@@ -111,6 +111,33 @@ TEST(SettingsFile, EveryOptionChangeRewritesTheFile) {
 
 // A settings file that cannot be written never leaves the menu contradicting
 // the game: the marks go on showing the options in force.
+// The keeping of games is on unless a fifth line turns it off: the files of
+// four lines every earlier version wrote keep it on, and with it on the file
+// stays exactly those four lines.
+TEST(SettingsFile, AFifthLineOnlyTurnsTheKeepingOfGamesOff) {
+    const struct {
+        const char* file;
+        bool keeping;
+    } cases[] = {
+        {"背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n", true},
+        {"背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n対局保存=OFF\r\n", false},
+        {"背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n何か=ON\r\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        TempFolder folder;
+        writeSettings(c.file);
+        TestForm t;
+        t.form.Form_Load();
+        EXPECT_EQ(t.form.isChecked(Menu::HOZON), c.keeping);
+        t.form.BGM_Click();
+        t.form.BGM_Click();  // rewritten: as it was, the fifth line only when keeping is off
+        EXPECT_EQ(fileBytes(Form1::SETTINGS_FILE),
+                  sjisText(std::string("背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=OFF\r\n") +
+                           (c.keeping ? "" : "対局保存=OFF\r\n")));
+    }
+}
+
 TEST(SettingsFile, AnUnwritableFileKeepsTheMarksOfTheOptionsInForce) {
     TempFolder folder;
     TestForm t;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -87,5 +88,46 @@ TEST_P(EndingBySignal, EndsTheGameAtOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, EndingBySignal, testing::Values(SIGTERM, SIGINT));
+
+// The game as a player starts it: a signal ends it at once too, through the
+// game's own ending (which keeps the game under way), and the program dies of
+// the signal. It is up once it has written its first settings file.
+TEST(EndingBySignal, ThePlayersGameEndsAtOnceToo) {
+    const std::filesystem::path home =
+        std::filesystem::temp_directory_path() / ("mirelo-signal-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(home);
+    std::filesystem::create_directories(home);
+    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    char program[] = MIRELO_PROGRAM;
+    char* argv[] = {program, nullptr};
+    pid_t pid = 0;
+    // Started in a folder of its own: a settings file where it starts would be used instead.
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(home);
+    ASSERT_EQ(posix_spawn(&pid, program, nullptr, nullptr, argv, environ), 0);
+    std::filesystem::current_path(previous);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!std::filesystem::exists(home / "config" / "mirelo" / "Mirelo.ini") &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    bool ended = false;
+    for (const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+         std::chrono::steady_clock::now() < until && !ended;)
+        if (::waitpid(pid, &status, WNOHANG) == pid)
+            ended = true;
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!ended) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+    }
+    EXPECT_TRUE(ended && WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    std::filesystem::remove_all(home);
+}
 
 }  // namespace
