@@ -14,7 +14,8 @@ constexpr std::size_t MAX_SOUND_FILE_BYTES = std::size_t{64} << 20;
 
 std::string Module1::soundPath(const std::string& fileName) {
     std::error_code error;
-    if (std::filesystem::exists(fileName, error)) return fileName;
+    // Only a regular file counts: anything else of that name is as if missing.
+    if (std::filesystem::is_regular_file(fileName, error)) return fileName;
     return os::dataFolder() + "/sounds/" + fileName;
 }
 
