@@ -202,12 +202,16 @@ void Surface::paintMargins(QPainter& painter, double k) const {
     const int lastColumn = lastOf(right, TILE_GRID.left(), TILE_GRID.width());
     const int firstRow = firstOf(top, TILE_GRID.top(), TILE_GRID.height());
     const int lastRow = lastOf(bottom, TILE_GRID.top(), TILE_GRID.height());
+    // Tiles wholly inside the game's area are left out: the game paints its
+    // own background there, over the same grid.
+    const QRectF inside(QPointF(0, 0), QSizeF(area.size()));
     for (int column = firstColumn; column <= lastColumn; ++column)
-        for (int row = firstRow; row <= lastRow; ++row)
-            paintCall(painter,
-                      pictureCall(marginTile, TILE_GRID.left() + column * TILE_GRID.width(),
-                                  TILE_GRID.top() + row * TILE_GRID.height()),
-                      k);
+        for (int row = firstRow; row <= lastRow; ++row) {
+            const Call tile = pictureCall(marginTile, TILE_GRID.left() + column * TILE_GRID.width(),
+                                          TILE_GRID.top() + row * TILE_GRID.height());
+            const QRectF pixels(tile.bounds.topLeft() * k, tile.bounds.size() * k);
+            if (!inside.contains(pixels)) paintCall(painter, tile, k);
+        }
 }
 
 void Surface::paintEvent(QPaintEvent*) {
