@@ -37,6 +37,7 @@ void Soak::remember(const std::string& line) {
 
 void Soak::startProgram() {
     form = std::make_unique<Form1>(platform);
+    form->engineNodeLimit = SEARCH_NODES;
     deliver("# the program starts", [&] { form->Form_Load(); });
     form->filePanel.startIn(folder.string());
     ++restarts;
@@ -108,7 +109,7 @@ std::string Soak::run(long events) {
         if (!problem.empty()) {
             std::ostringstream where;
             where << "event " << n << ": " << problem << "\n  position " << sfen::of(*form)
-                  << "\n  the last events, as scenario lines:\n";
+                  << "\n  the last events, as scenario lines:\nset searchNodes " << SEARCH_NODES << '\n';
             for (const std::string& line : recent) where << line << '\n';
             return where.str();
         }

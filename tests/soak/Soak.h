@@ -48,5 +48,8 @@ private:
     std::unique_ptr<Form1> form;
     long restarts = 0;
     static constexpr size_t RECENT_EVENTS = 60;
+    // Levels 4 and 5 search by nodes, not by the clock: a seed then plays the
+    // same game on any machine, and a soak does not wait seconds a move.
+    static constexpr std::uint64_t SEARCH_NODES = 3000;
     std::deque<std::string> recent;
 };
