@@ -38,9 +38,10 @@ CommandLine readCommandLine(int argc, const char* const* argv, std::span<const O
         }
         const size_t equals = word.find('=');
         const std::string name(word.substr(0, equals));
-        const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return o.name == name; });
-        if (spec == known.end()) return wrong("unknown option '" + name + "'");
-        if (!spec->takesValue) {
+        const auto option =
+            std::find_if(known.begin(), known.end(), [&](const OptionSpec& o) { return o.name == name; });
+        if (option == known.end()) return wrong("unknown option '" + name + "'");
+        if (!option->takesValue) {
             if (equals != std::string_view::npos) return wrong("option '" + name + "' takes no value");
             line.options[name] = "";
         } else if (equals != std::string_view::npos) {
